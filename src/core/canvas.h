@@ -1,0 +1,85 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "core/picture.h"
+
+namespace tarnwick {
+
+// The window's drawing surface. Three things make up the persistent image: the
+// background colour, the background picture (top-left, unscaled) and what was
+// painted; above it lies the screen-only layer, which a persistent write at the
+// same pixel replaces. A pixel read sees whichever layer was written last.
+// Every write is clipped; reads outside the surface give -1.
+class Canvas {
+public:
+    explicit Canvas(int width = 800, int height = 600);
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+    // Keeps the content at the top-left; new area shows the background. A size of
+    // zero or less (a minimized window) is ignored so the readable surface stays.
+    void resize(int width, int height);
+
+    long point(long x, long y) const {
+        if (x < 0 || y < 0 || x >= width_ || y >= height_) return -1;
+        const std::size_t i = static_cast<std::size_t>(y) * width_ + x;
+        return static_cast<long>(screenMask_[i] ? screen_[i] : image_[i]);
+    }
+
+    // Drawing target: false paints the persistent image, true the screen layer only.
+    void setScreenOnly(bool screenOnly) { screenOnly_ = screenOnly; }
+    bool screenOnly() const { return screenOnly_; }
+
+    void fillBox(long x1, long y1, long x2, long y2, long colour);  // corners in any order, both included
+    void box(long x1, long y1, long x2, long y2, long colour);      // outline
+    void line(long x1, long y1, long x2, long y2, long colour);     // last point not painted
+    void pset(long x, long y, long colour);
+
+    void clearScreenLayer();
+
+    // Setting the background colour clears what was painted; the background picture stays.
+    void setBackColour(long colour);
+    long backColour() const { return backColour_; }
+
+    // Setting the background picture clears what was painted; removing it keeps the painting.
+    void setBackPicture(const Picture& picture);
+    void removeBackPicture();
+    bool hasBackPicture() const { return backPicture_.has_value(); }
+
+    // Paints a picture 1:1 with its top-left corner at (x, y), into the current target.
+    void paintPicture(const Picture& picture, long x, long y);
+
+    // The persistent image (background, picture and painting, no screen layer).
+    Picture image() const;
+
+    // What the window shows: persistent image with the screen layer on top.
+    std::uint32_t shown(int x, int y) const {
+        const std::size_t i = static_cast<std::size_t>(y) * width_ + x;
+        return screenMask_[i] ? screen_[i] : image_[i];
+    }
+
+    // Bumped on every change; the display repaints when it differs from what it showed.
+    std::uint64_t version() const { return version_; }
+
+private:
+    std::uint32_t backgroundAt(int x, int y) const;
+    void writePixel(std::size_t i, std::uint32_t colour);
+    void rebuildUnpainted();
+
+    int width_;
+    int height_;
+    bool screenOnly_ = false;
+    long backColour_ = 0;
+    std::optional<Picture> backPicture_;
+    std::vector<std::uint32_t> image_;
+    std::vector<std::uint8_t> painted_;
+    std::vector<std::uint32_t> screen_;
+    std::vector<std::uint8_t> screenMask_;
+    bool screenUsed_ = false;
+    std::uint64_t version_ = 1;
+};
+
+}  // namespace tarnwick

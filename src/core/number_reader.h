@@ -1,0 +1,15 @@
+#pragma once
+#include <string_view>
+
+namespace tarnwick {
+
+// Reads the number at the start of a typed text: leading blanks skipped, an
+// optional sign, digits with an optional fraction and exponent; reading stops at
+// the first character that cannot continue the number; no number reads 0.
+// Locale-free; hex, inf and nan are not numbers here.
+double readNumber(std::string_view text);
+
+// Clamps as a double first, so huge or fractional values convert safely.
+long clampToLong(double value, long lo, long hi);
+
+}  // namespace tarnwick

@@ -1,0 +1,7 @@
+#include "shell/form57.h"
+
+namespace tarnwick {
+
+void Form57::registerGenerationHandlers() {}
+
+}  // namespace tarnwick

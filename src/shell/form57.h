@@ -1,0 +1,67 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <unordered_map>
+
+#include "core/canvas.h"
+#include "core/program_end.h"
+#include "core/random.h"
+#include "core/state.h"
+#include "core/ui.h"
+#include "platform/platform.h"
+#include "platform/textfiles.h"
+
+namespace tarnwick {
+
+// The program's window object: the one state, the window's canvas, menus and
+// controls, and every procedure. Each subsystem declares its procedures in its
+// own procedures.inc and defines them in its own folder.
+class Form57 : public State, public EventSink {
+public:
+    explicit Form57(Platform& platform);
+    Form57(const Form57&) = delete;
+    Form57& operator=(const Form57&) = delete;
+
+    // Runs the program until it ends (window closed or quit). Returns normally.
+    void run();
+
+    // Lets the platform run pending events. Throws ProgramEnd once the program is to end.
+    void doEvents();
+    // The same for loops that only wait: sleeps until an event arrives.
+    void waitEvents();
+
+    Platform& platform;
+    Canvas canvas;
+    Ui ui;
+    TextFiles files;
+    Random random;
+
+    // EventSink: the platform delivers events here; they run the handlers below.
+    void keyDown(int keyCode) override;
+    void mouseDown(int button) override;
+    void menuClick(const std::string& item) override;
+    void buttonClick(const std::string& button) override;
+    void checkClick(const std::string& checkBox) override;
+    void entryKeyDown(const std::string& entryBox, int keyCode) override;
+    void fileListClick(const std::string& fileList, const std::string& entry) override;
+    void timerTick(const std::string& timer) override;
+
+    // Handlers by control name; each subsystem registers its own.
+    std::unordered_map<std::string, std::function<void()>> menuHandlers;
+    std::unordered_map<std::string, std::function<void()>> buttonHandlers;
+    std::unordered_map<std::string, std::function<void()>> checkHandlers;
+    std::unordered_map<std::string, std::function<void(int)>> entryHandlers;
+    std::unordered_map<std::string, std::function<void(const std::string&)>> fileListHandlers;
+    std::unordered_map<std::string, std::function<void()>> timerHandlers;
+
+    // The subsystems' procedures.
+#include "shell/procedures.inc"
+#include "drawing/procedures.inc"
+#include "generation/procedures.inc"
+#include "solving/procedures.inc"
+#include "underpasses/procedures.inc"
+#include "directionpatterns/procedures.inc"
+#include "files/procedures.inc"
+};
+
+}  // namespace tarnwick

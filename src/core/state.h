@@ -59,6 +59,8 @@ struct State {
     long stucktries{}, tempcolor{}, testcount{}, undercursorcolor{}, underpasshits{}, underpasslength{};
     long underpasslock{}, underpasstry{}, userfinishx1{}, userfinishx2{}, userfinishy1{}, userfinishy2{};
     long walkercellcolor{};
+    long pipestartx2{}, pipestarty1{}, pipefinishx2{}, pipefinishy1{};  // the rest of the kept 3d-pipe squares
+    long examplepending{};  // 1 while the selected example's picture is still to be put on at the drawing stage's end
 };
 
 }  // namespace tarnwick

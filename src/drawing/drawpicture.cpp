@@ -1,7 +1,84 @@
+#include "core/geometry.h"
+#include "files/example_pictures.h"
 #include "shell/form57.h"
 
 namespace tarnwick {
 
-void Form57::drawpicture() {}
+// The drawing stage's worker. Keys and commands only change fields; every pass
+// here paints what changed since the last painting step as one stroke.
+void Form57::drawpicture() {
+    lastpaintpen = 0;
+    // "Click to Begin" is the only way in with loadexample set: the example it
+    // chose is pending until this stage ends or the user replaces the drawing.
+    if (loadexample == 1) examplepending = 1;
+    for (;;) {
+        drawingloopstartmenus();
+        drawingpasses();
+        if (programmode != 1) return;  // -6: back to the title at once
+
+        const bool exampleshown = examplepending == 1;
+        if (exampleshown) {
+            drawingstageendmenus();
+            if (exampledrawing >= 1 && exampledrawing <= 4)
+                canvas.setBackPicture(builtinPicture(static_cast<int>(exampledrawing)));
+        }
+        examplepending = 0;
+        if (loadexample != 1) return;
+        loadexample = 0;
+        // A drawing the user made since "Click to Begin" is not replaced by the example's settings.
+        if (!exampleshown) return;
+        makefirstdemo();
+        examplepending = 0;
+    }
+}
+
+bool Form57::drawingeventrun() {
+    commandtaken = 0;
+    doEvents();
+    return programmode != 1 && programmode != -6;
+}
+
+void Form57::drawingpasses() {
+    for (;;) {
+        drawingpassmenus();
+        rememberpen();
+        cursorspanx = cellx2 - cellx1;
+        cursorspany = celly2 - celly1;
+        passstartpen = pencolor;
+        if (!drawingeventrun()) return;
+
+        drawingpassaftermenus();
+        repairpen();
+        captionclassboxes();
+        colorclasstables();
+        if (!updatelattice()) return;
+
+        recordmoves = 0;
+        if (editedpattern != 0) {
+            editpat();
+            if (programmode == -6) return;
+        }
+
+        canvas.setScreenOnly(true);
+        canvas.box(cellx1, celly1, cellx2, celly2, cursoroutlinecolour);
+        if (nodrawing != 1) canvas.setScreenOnly(false);
+        paintstroke();
+        finishpaintingstep();
+
+        if (programmode == 1) return;
+        if (!drawingeventrun()) return;
+    }
+}
+
+void Form57::finishpaintingstep() {
+    gridchanged = 0;
+    canvas.setScreenOnly(true);
+    lastpaintpen = pencolor;
+    setPreviousCell(*this, currentCell(*this));
+    oldmirrorx1 = mirrorx1;
+    oldmirrory1 = mirrory1;
+    oldmirrorx2 = mirrorx2;
+    oldmirrory2 = mirrory2;
+}
 
 }  // namespace tarnwick

@@ -54,6 +54,7 @@ private:
     struct Slot {
         std::unique_ptr<std::fstream> stream;
         FileMode mode = FileMode::Input;
+        bool afterComma = false;  // a comma ended the last value, so another one follows
     };
     Slot* slot(int number);
     std::array<Slot, count + 1> slots_;

@@ -1,7 +1,72 @@
+#include <algorithm>
+
+#include "core/colours.h"
 #include "shell/form57.h"
 
 namespace tarnwick {
 
-void Form57::defaultsquares() {}
+namespace {
+
+// Every pixel of the w by h cell at (x, y) is open and no passage colour; stops at the first that is not.
+bool cellUsable(const Form57& f, long x, long y, long w, long h) {
+    for (long py = y; py < y + h; ++py)
+        for (long px = x; px < x + w; ++px)
+            if (!isCleanColour(f, f.canvas.point(px, py))) return false;
+    return true;
+}
+
+}  // namespace
+
+// Between the drawing stage and maze making: a start or finish square that does not
+// lie on a usable cell moves to the first usable cell from the top-left (start) or
+// from the bottom-right (finish). Paints nothing.
+void Form57::defaultsquares() {
+    const long w = wallsizex;
+    const long h = wallsizey;
+    // A step of 0 (a settings file may hold one) would never leave the scans.
+    const long gx = std::max<long>(gridstepx, 1);
+    const long gy = std::max<long>(gridstepy, 1);
+
+    const bool startkept = startx1 != startx2 && starty1 != starty2 &&
+                           cellUsable(*this, startx1 - 1, starty1 - 1, w, h) && startx1 >= 0 && starty1 >= 0 &&
+                           startx2 >= 0 && starty2 >= 0 && !isBorderColour(*this, canvas.point(startx1, starty1));
+    if (!startkept) {
+        startx1 = starty1 = startx2 = starty2 = -10;
+        bool found = false;
+        for (long cy = h; cy <= lastrowy && !found; cy += gy) {
+            for (long cx = w; cx <= lastcolumnx; cx += gx) {
+                if (!isOpenColour(*this, canvas.point(cx + 1, cy + 1)) || !cellUsable(*this, cx, cy, w, h)) continue;
+                startx1 = cx + 1;
+                starty1 = cy + 1;
+                startx2 = startx1 + w - 3;
+                starty2 = starty1 + h - 3;
+                found = true;
+                break;
+            }
+        }
+    }
+
+    testcount = 0;
+    const bool flat = finishx1 == finishx2 || finishy1 == finishy2;
+    if (flat || !cellUsable(*this, finishx2 - w + 2, finishy2 - h + 2, w, h) ||
+        isBorderColour(*this, canvas.point(finishx1, finishy1)))
+        testcount = 1;
+    if (testcount != 1 && !(finishx1 == startx1 && finishy1 == starty1)) return;
+
+    // Backwards from below the last lattice row; the first row starts one wall size
+    // further right than the rest (one grid step further still at wall size 5).
+    long cy = lastrowy + gy + (h == 5 ? gy : 0);
+    long cx = lastcolumnx + gx - w + (w == 5 ? gx : 0);
+    for (; cy + h - 1 >= 0; cy -= gy, cx = lastcolumnx + gx - 2 * w) {
+        for (; cx + w - 1 >= 0; cx -= gx) {
+            if (!isOpenColour(*this, canvas.point(cx + w - 2, cy + h - 2)) || !cellUsable(*this, cx, cy, w, h)) continue;
+            finishx1 = cx + 1;
+            finishy1 = cy + 1;
+            finishx2 = cx + w - 2;
+            finishy2 = cy + h - 2;
+            return;
+        }
+    }
+}
 
 }  // namespace tarnwick

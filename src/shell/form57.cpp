@@ -3,6 +3,11 @@
 namespace tarnwick {
 
 Form57::Form57(Platform& p) : platform(p) {
+    // The menu bar and the controls exist before any handler is registered.
+    createmenubar();
+    createcontrols();
+    workers = {[this] { drawpicture(); }, [this] { makemaze(); }, [this] { placesandf(); },
+               [this] { solvestage(); }};
     registerShellHandlers();
     registerDrawingHandlers();
     registerGenerationHandlers();

@@ -1,6 +1,9 @@
 #pragma once
 #include <functional>
+#include <initializer_list>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 #include "core/canvas.h"
@@ -10,6 +13,8 @@
 #include "core/ui.h"
 #include "platform/platform.h"
 #include "platform/textfiles.h"
+#include "shell/loop_stage.h"
+#include "shell/snapshot_store.h"
 
 namespace tarnwick {
 
@@ -35,6 +40,8 @@ public:
     Ui ui;
     TextFiles files;
     Random random;
+    SnapshotStore snapshots;
+    StageWorkers workers;
 
     // EventSink: the platform delivers events here; they run the handlers below.
     void keyDown(int keyCode) override;

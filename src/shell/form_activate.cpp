@@ -1,10 +1,46 @@
+// Start-up and the main loop: the title wait and the four stages, one after the
+// other, each chosen by the mode its worker returned with.
+#include <cmath>
+
+#include "files/example_pictures.h"
 #include "shell/form57.h"
+#include "shell/shell_values.h"
 
 namespace tarnwick {
 
 void Form57::Form_Activate() {
-    ui.setWindowCaption("The Quillary Tarnwick-by Ivo Pellik");
-    for (;;) waitEvents();
+    startup();
+    LoopStage stage = LoopStage::Title;
+    for (;;) {
+        switch (stage) {
+            case LoopStage::Title: stage = titlestage(); break;
+            case LoopStage::Drawing: stage = drawingstage(); break;
+            case LoopStage::Maze: stage = mazestage(); break;
+            case LoopStage::Placing: stage = placingstage(); break;
+            case LoopStage::Solve: stage = solvestagehandover(); break;
+        }
+    }
+}
+
+void Form57::seedfromclock() { random.seed(static_cast<std::uint64_t>(std::llround(platform.clock() * 1000.0))); }
+
+void Form57::startup() {
+    seedfromclock();
+    opencolors[17] = nomatchcolor;
+    panelflagsrestore();
+    // The window shows the title art at start; that image becomes "title.bmp".
+    canvas.setBackPicture(titlePicture());
+    savesnapshot("title.bmp");
+    const char* builtinNames[] = {"temple.bmp", "space-station.bmp", "diamond.bmp", "christmas-tree.bmp"};
+    for (int example = 1; example <= 4; ++example)
+        savepicturefile(builtinPicture(example), builtinNames[example - 1]);
+}
+
+void Form57::waitwhilepaused() {
+    while (paused == 1) {
+        commandtaken = 0;
+        waitEvents();
+    }
 }
 
 }  // namespace tarnwick

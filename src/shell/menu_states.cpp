@@ -1,8 +1,379 @@
+// The menu states by mode: each set is described once here and applied where the
+// stages, panels and the pattern editor call it.
+#include <algorithm>
+#include <string>
+
 #include "shell/form57.h"
+#include "shell/menu_names.h"
 
 namespace tarnwick {
 
-void Form57::panelopensteps() {}
-void Form57::panelclosedrestore() {}
+using namespace menus;
+
+namespace {
+
+// How a panel closer differs from the plain panel-closed restore.
+struct RestoreVariant {
+    bool clearPanelOpen = true;       // step 1 clears `panelopen` too
+    bool flagsOnly = false;           // steps 1 to 3 only
+    bool backToMazeStep = true;       // step 4
+    bool backToMazeInPatternMenu = false;  // step 4 also when `patternmenumode` is 2 or 3
+    bool drawingItemsStep = true;     // step 5
+    bool drawingItemsInPatternMenu = false;  // step 5 also when `patternmenumode` is 0
+    int createItemsInStep5 = 0;       // 1 enable, -1 disable the Create items with step 5
+    bool printStep = true;            // step 6
+    bool backToDrawingStep = true;    // step 7
+    bool editItemsStep = true;        // step 12
+};
+
+// A number as the progress caption writes it: one blank, or the minus sign, before it.
+std::string signedText(long n) { return (n < 0 ? "" : " ") + std::to_string(n); }
+
+}  // namespace
+
+// The print-run items are offered only while no maze count is asked for: a
+// restore that enabled them during a run would let a second run start over it.
+static void offerPrintRunItems(Form57& f) {
+    if (f.mazestoprint == 0) set(f.ui, Op::Enable, printrunitems);
+}
+
+static void restore(Form57& f, const RestoreVariant& v) {
+    Ui& ui = f.ui;
+    const long mode = f.programmode;
+    f.paused = 0;
+    if (v.clearPanelOpen) f.panelopen = 0;
+    if (mode < 3) ui.setEnabled("rfinish", true);
+    if (!ui.menu("nrefresh").enabled) ui.setEnabled("nrefresh", f.nrefreshsaved != 0);
+    f.nrefreshsaved = 0;
+    if (v.flagsOnly) return;
+    if (v.backToMazeStep &&
+        (mode == 2 || mode == 3 ||
+         (v.backToMazeInPatternMenu && (f.patternmenumode == 2 || f.patternmenumode == 3))))
+        ui.setEnabled("backtomaze", true);
+    if (v.drawingItemsStep && (mode == 0 || (v.drawingItemsInPatternMenu && f.patternmenumode == 0))) {
+        set(ui, Op::Enable, drawingfileitems);
+        ui.setEnabled("changewallsize", true);
+        if (v.createItemsInStep5 != 0) enableIf(ui, v.createItemsInStep5 > 0, createitems);
+    }
+    if (v.printStep) offerPrintRunItems(f);
+    if (v.backToDrawingStep) ui.setEnabled("backtodrawing", mode > 0);
+    ui.setEnabled("newmaze", true);
+    if (mode == 1 || mode == 3) ui.setEnabled("sandf", true);
+    if (mode == 2) ui.setEnabled("solvemaze", true);
+    ui.setEnabled("srndpatterns", true);
+    if (v.editItemsStep && (mode == 0 || mode == 1)) set(ui, Op::Enable, edititems);
+}
+
+void Form57::tickgroup(std::initializer_list<std::string_view> items, long chosen) { tickOne(ui, items, chosen); }
+
+// ---- title ----
+
+void Form57::titlemenus() {
+    set(ui, Op::Disable, menutitles);
+    set(ui, Op::Hide, menutitles);
+    ui.setVisible("mazepicture", false);
+    ui.setEnabled("create3dpipe", true);
+    ui.setVisible("create3dpipe", false);
+    ui.setEnabled("changewallsize", false);
+    ui.setVisible("changewallsize", false);
+}
+
+void Form57::leavetitlemenus() {
+    set(ui, Op::Enable, menutitles);
+    set(ui, Op::Show, menutitles);
+    ui.setVisible("mazepicture", true);
+    ui.setEnabled("stopallprintings", false);
+}
+
+// ---- drawing stage ----
+
+void Form57::drawingentrymenus() {
+    set(ui, Op::Disable, {"resetcolors", "backtomaze", "resetpattern", "crpattern", "makeidentical",
+                          "exitpattern"});
+    set(ui, Op::Enable, edititems);
+    ui.setEnabled("resetpatterns", true);
+    ui.setEnabled("mpdrawing", false);
+    set(ui, Op::Enable, drawingfileitems);
+    set(ui, Op::Enable, drawingswitchitems);
+    set(ui, Op::Disable, {"backtodrawing", "sandf", "solvemaze"});
+    ui.setEnabled("newmaze", true);
+}
+
+void Form57::drawingendmenus() {
+    set(ui, Op::Disable, drawingswitchitems);
+    set(ui, Op::Disable, {"choosew", "selectcolor"});
+}
+
+void Form57::drawingloopstartmenus() {
+    set(ui, Op::Enable, {"rfinish", "importdrawing"});
+    if (picturedrawing == 1 && paused != 1) {
+        set(ui, Op::Enable, createitems);
+        ui.setEnabled("changewallsize", true);
+    }
+    if (mazekind != 1 && paused != 1) set(ui, Op::Enable, {"createreg", "create3d"});
+}
+
+// The ticks and 3d items that every stage pass keeps by the settings.
+static void keyhelpmenus(Ui& ui, std::string_view stageItem) {
+    for (std::string_view item : {"keysmaze", "ksandf", "keysanswer"}) ui.setEnabled(item, item == stageItem);
+}
+
+static void mazekindmenus(Form57& f) {
+    offerIf(f.ui, f.mazekind != 0, {"mazemode1", "includeunderpasses", "mostunderpasses"});
+    offerIf(f.ui, f.mazekind == 1, {"lthick"});
+}
+
+static void levelticks(Form57& f) {
+    tickOne(f.ui, {"mode1", "mode2", "mode3", "mode4", "mode5", "mode6"}, f.difficultylevel - 1);
+}
+
+static void creationticks(Form57& f) {
+    f.ui.setChecked("ugenerate", f.creationmode == -1);
+    f.ui.setChecked("cgenerate", f.creationmode != -1);
+}
+
+void Form57::drawingpassmenus() {
+    if (printmode != 0) printupkeepprogress();
+    if (nodrawing == 0 || nodrawing == 1) tickOne(ui, {"drawingon", "drawingoff"}, nodrawing);
+    tickOne(ui, {"turnsoff", "horizontal", "vertical", "way4"}, symmetrymode);
+    tickOne(ui, {"userplace", "largestsolution", "includeunderpasses", "mostunderpasses"}, endpointoption);
+    if (notrail == 0 || notrail == 1) ui.setChecked("leavetrail", notrail == 0);
+    ui.setChecked("pnormal", pathsize == 1);
+    ui.setChecked("plarge", pathsize == 2);
+    creationticks(*this);
+    keyhelpmenus(ui, "");
+    printupkeepcountzero();
+    mazekindmenus(*this);
+    levelticks(*this);
+}
+
+void Form57::drawingpassaftermenus() {
+    if (mazekind == 0 || mazekind == 1 || mazekind == 2)
+        tickOne(ui, {"createreg", "create3dpipe", "create3d"}, mazekind);
+    if (picturedrawing != 1) {
+        ui.setEnabled("changewallsize", false);
+        ui.setVisible("changewallsize", false);
+    } else if (paused != 1) {
+        ui.setEnabled("changewallsize", true);
+        ui.setVisible("changewallsize", true);
+    }
+}
+
+void Form57::drawingstageendmenus() {
+    auto shortUnderpasses = [this] {
+        ui.setChecked("pthick", true);
+        ui.setChecked("pthin", false);
+    };
+    switch (exampledrawing) {
+        case 1:
+        case 4:
+            offerIf(ui, true, {"createreg", "create3d"});
+            offerIf(ui, false, {"create3dpipe"});
+            ui.setChecked(exampledrawing == 1 ? "usetemple" : "usetree", true);
+            break;
+        case 2: {
+            offerIf(ui, true, {"createreg", "create3d"});
+            ui.setEnabled("create3dpipe", true);
+            if (!ui.menu("create3dpipe").visible) tickOne(ui, {"createreg", "create3d", "create3dpipe"}, 2);
+            ui.setVisible("create3dpipe", true);
+            ui.setChecked("usespace", true);
+            shortUnderpasses();
+            break;
+        }
+        case 3:
+            offerIf(ui, false, {"createreg", "create3d", "create3dpipe"});
+            ui.setChecked("usediamond", true);
+            shortUnderpasses();
+            break;
+        default:
+            break;
+    }
+}
+
+// ---- maze making ----
+
+void Form57::makingentrymenus() {
+    set(ui, Op::Disable, {"resetcolors", "importdrawing"});
+    set(ui, Op::Enable, edititems);
+    ui.setEnabled("resetpatterns", true);
+    ui.setEnabled("changewallsize", false);
+    set(ui, Op::Enable, createitems);
+    ui.setEnabled("backtomaze", false);
+}
+
+void Form57::makingentrymenus2() {
+    set(ui, Op::Enable, {"backtodrawing", "newmaze", "sandf"});
+    set(ui, Op::Disable, {"solvemaze", "sdrawing", "ldrawing", "ndrawing"});
+}
+
+void Form57::makingpassmenus() {
+    creationticks(*this);
+    keyhelpmenus(ui, "keysmaze");
+    mazekindmenus(*this);
+    levelticks(*this);
+    if (printmode == 0) printupkeepnorun();
+    else printupkeepprogress();
+    printupkeepcountzero();
+}
+
+// ---- placing ----
+
+void Form57::placingentrymenus() {
+    set(ui, Op::Disable, {"savepatterns", "loadpatterns"});
+    set(ui, Op::Disable, edititems);
+    ui.setEnabled("resetpatterns", false);
+    ui.setEnabled("backtomaze", true);
+}
+
+void Form57::placingentrymenus2() {
+    set(ui, Op::Enable, {"backtodrawing", "newmaze"});
+    ui.setEnabled("sandf", false);
+    ui.setEnabled("solvemaze", true);
+}
+
+// Rule (iii) stays with the placing worker, which applies it later in its pass.
+void Form57::placingpassmenus() {
+    keyhelpmenus(ui, "ksandf");
+    mazekindmenus(*this);
+    levelticks(*this);
+    if (printmode == 0) printupkeepnorun();
+    else printupkeepprogress();
+}
+
+// ---- solving ----
+
+void Form57::solveentrymenus() {
+    set(ui, Op::Enable, {"newmaze", "sandf", "backtodrawing"});
+    ui.setEnabled("solvemaze", false);
+}
+
+void Form57::solvingpassmenus() {
+    keyhelpmenus(ui, "keysanswer");
+    mazekindmenus(*this);
+    levelticks(*this);
+}
+
+// ---- print run upkeep ----
+
+void Form57::printupkeepnorun() {
+    if (printmode != 0) return;
+    ui.setEnabled("printing", false);
+    ui.setVisible("printing", false);
+    ui.setEnabled("stopallprintings", false);
+    if (paused != 1) offerPrintRunItems(*this);
+}
+
+void Form57::printupkeepprogress() {
+    if (printmode == 0) return;
+    ui.setCaption("printing", signedText(mazestoprint - mazesprinted) + " mazes left to print out of " +
+                                  signedText(mazestoprint));
+}
+
+void Form57::printupkeepcountzero() {
+    if (mazestoprint != 0) return;
+    if (paused != 1) set(ui, Op::Enable, printrunitems);
+    ui.setEnabled("stopallprintings", false);
+    ui.setEnabled("printing", false);
+    ui.setVisible("printing", false);
+    set(ui, Op::Untick, printrunitems);
+}
+
+// ---- panels ----
+
+void Form57::panelopensteps() {
+    paused = 1;
+    panelopen = 1;
+    ui.setEnabled("rfinish", false);
+    nrefreshsaved = ui.menu("nrefresh").enabled ? 1 : 0;
+    ui.setEnabled("nrefresh", false);
+    set(ui, Op::Disable, panelitems);
+}
+
+void Form57::patternsetpanelopensteps() {
+    paused = 1;
+    panelopen = 1;
+    ui.setEnabled("rfinish", false);
+    nrefreshsaved = ui.menu("nrefresh").enabled ? 1 : 0;
+    ui.setEnabled("nrefresh", false);
+    for (auto item : panelitems)
+        if (std::find(edititems.begin(), edititems.end(), item) == edititems.end()) ui.setEnabled(item, false);
+    set(ui, Op::Disable, createitems);
+}
+
+void Form57::randomsizepanelopensteps() {
+    nrefreshallowed = 0;
+    panelopensteps();
+    ui.setEnabled("quit2", false);
+    set(ui, Op::Disable, createitems);
+    set(ui, Op::Disable, mazepictureitems);
+}
+
+void Form57::panelclosedrestore() { restore(*this, {}); }
+
+void Form57::panelflagsrestore() { restore(*this, {.flagsOnly = true}); }
+
+void Form57::randomsizepanelclosedrestore() {
+    if (nrefreshallowed == 1) ui.setEnabled("nrefresh", true);
+    set(ui, Op::Enable, mazepictureitems);
+    ui.setEnabled("quit2", true);
+    restore(*this, {});
+    set(ui, Op::Enable, createitems);
+}
+
+void Form57::patternsetpanelclosedrestore() {
+    if (programmode == 0) {
+        set(ui, Op::Enable, drawingfileitems);
+        set(ui, Op::Enable, drawingswitchitems);
+    }
+    ui.setEnabled("newmaze", true);
+    if (mazemerged == 1) ui.setEnabled("nrefresh", true);
+    offerPrintRunItems(*this);
+    if (programmode == 1) set(ui, Op::Enable, {"backtodrawing", "sandf", "mpdrawing"});
+    if (editedpattern != 0) return;
+    restore(*this, {.backToMazeInPatternMenu = true, .drawingItemsInPatternMenu = true,
+                    .createItemsInStep5 = -1, .editItemsStep = false});
+}
+
+void Form57::examplerestore() {
+    restore(*this, {.drawingItemsStep = false, .printStep = false, .backToDrawingStep = false});
+}
+
+void Form57::exitpatternrestore() {
+    restore(*this, {.clearPanelOpen = false, .createItemsInStep5 = 1, .printStep = false,
+                    .editItemsStep = false});
+}
+
+// ---- pattern editor ----
+
+void Form57::patterneditoropensteps() {
+    paused = 1;
+    ui.setEnabled("rfinish", false);
+    nrefreshsaved = ui.menu("nrefresh").enabled ? 1 : 0;
+    ui.setEnabled("nrefresh", false);
+    set(ui, Op::Disable, std::span(panelitems).first(15));
+    set(ui, Op::Disable, createitems);
+    set(ui, Op::Disable, mazepictureitems);
+}
+
+void Form57::editorstartmenus() {
+    set(ui, Op::Enable, {"keyspattern", "crpattern", "resetpattern", "makeidentical", "exitpattern"});
+    set(ui, Op::Disable, {"backtodrawing", "sandf", "mpdrawing", "sdrawing", "ldrawing", "ndrawing", "newmaze",
+                          "choosew", "selectcolor", "nrefresh", "importdrawing"});
+    set(ui, Op::Disable, printrunitems);
+    set(ui, Op::Disable, createitems);
+}
+
+void Form57::editorendmenus() {
+    set(ui, Op::Disable, {"keyspattern", "crpattern", "resetpattern", "makeidentical", "exitpattern"});
+    if (ui.control("Text5").visible || ui.control("Text6").visible) return;
+    if (programmode == 0) {
+        set(ui, Op::Enable, drawingswitchitems);
+        set(ui, Op::Enable, drawingfileitems);
+    }
+    ui.setEnabled("newmaze", true);
+    if (mazemerged == 1) ui.setEnabled("nrefresh", true);
+    offerPrintRunItems(*this);
+    if (programmode == 1) set(ui, Op::Enable, {"backtodrawing", "sandf", "mpdrawing"});
+}
 
 }  // namespace tarnwick

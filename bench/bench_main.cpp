@@ -1,0 +1,62 @@
+// tarnwick-bench [CASE...]: passes per second of the program's loops on each
+// platform. With no names every case runs.
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <string_view>
+
+#include "platform/headless/headless_platform.h"
+#include "polling_loop.h"
+#include "qt_offscreen.h"
+
+namespace {
+
+using namespace tarnwick;
+
+struct Case {
+    std::string_view name;
+    std::uint64_t passes;
+    std::function<double(std::uint64_t passes)> rate;  // passes per second
+};
+
+const Case cases[] = {
+    {"polling-loop/headless", 2'000'000,
+     [](std::uint64_t passes) {
+         HeadlessPlatform platform(800, 600);
+         return bench::pollingLoopRate(platform, passes);
+     }},
+    {"polling-loop/qt-offscreen", 200'000,
+     [](std::uint64_t passes) {
+         double rate = 0;
+         bench::withQtWindow([&](Platform& platform) { rate = bench::pollingLoopRate(platform, passes); });
+         return rate;
+     }},
+};
+
+bool chosen(std::string_view name, int argc, char** argv) {
+    if (argc < 2) return true;
+    for (int i = 1; i < argc; ++i)
+        if (name == argv[i]) return true;
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const auto named = [&](const Case& c) { return c.name == argv[i]; };
+        if (std::none_of(std::begin(cases), std::end(cases), named)) {
+            std::fprintf(stderr, "tarnwick-bench: no case %s\n", argv[i]);
+            return 2;
+        }
+    }
+    for (const Case& c : cases) {
+        if (!chosen(c.name, argc, argv)) continue;
+        const double rate = c.rate(c.passes);
+        std::printf("%-28s %12.0f passes/s  (%llu passes)\n", c.name.data(), rate,
+                    static_cast<unsigned long long>(c.passes));
+        std::fflush(stdout);
+    }
+    return 0;
+}

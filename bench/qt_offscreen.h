@@ -1,0 +1,14 @@
+#pragma once
+#include <functional>
+
+namespace tarnwick {
+class Platform;
+}
+
+namespace tarnwick::bench {
+
+// Runs `work` on the real window, shown on Qt's offscreen platform unless
+// QT_QPA_PLATFORM already names one.
+void withQtWindow(const std::function<void(Platform&)>& work);
+
+}  // namespace tarnwick::bench

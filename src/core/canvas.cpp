@@ -1,0 +1,183 @@
+#include "core/canvas.h"
+
+#include <algorithm>
+
+namespace tarnwick {
+
+namespace {
+
+std::uint32_t toColour(long colour) { return static_cast<std::uint32_t>(colour) & 0xFFFFFFu; }
+
+// Clamps an inclusive range [a, b] (in any order) to [0, size - 1]; false when nothing is left.
+bool clipRange(long a, long b, int size, long& lo, long& hi) {
+    lo = std::max(std::min(a, b), 0L);
+    hi = std::min(std::max(a, b), static_cast<long>(size) - 1);
+    return lo <= hi;
+}
+
+}  // namespace
+
+Canvas::Canvas(int width, int height)
+    : width_(std::max(width, 1)), height_(std::max(height, 1)) {
+    const std::size_t n = static_cast<std::size_t>(width_) * height_;
+    image_.assign(n, toColour(backColour_));
+    painted_.assign(n, 0);
+    screen_.assign(n, 0);
+    screenMask_.assign(n, 0);
+}
+
+std::uint32_t Canvas::backgroundAt(int x, int y) const {
+    if (backPicture_ && x < backPicture_->width && y < backPicture_->height)
+        return backPicture_->at(x, y) & 0xFFFFFFu;
+    return toColour(backColour_);
+}
+
+void Canvas::writePixel(std::size_t i, std::uint32_t colour) {
+    if (screenOnly_) {
+        screen_[i] = colour;
+        screenMask_[i] = 1;
+        screenUsed_ = true;
+    } else {
+        image_[i] = colour;
+        painted_[i] = 1;
+        screenMask_[i] = 0;
+    }
+}
+
+void Canvas::rebuildUnpainted() {
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x) {
+            const std::size_t i = static_cast<std::size_t>(y) * width_ + x;
+            if (!painted_[i]) image_[i] = backgroundAt(x, y);
+        }
+    ++version_;
+}
+
+void Canvas::resize(int width, int height) {
+    if (width <= 0 || height <= 0 || (width == width_ && height == height_)) return;
+    const std::size_t n = static_cast<std::size_t>(width) * height;
+    std::vector<std::uint32_t> image(n), screen(n, 0);
+    std::vector<std::uint8_t> painted(n, 0), screenMask(n, 0);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const std::size_t to = static_cast<std::size_t>(y) * width + x;
+            if (x < width_ && y < height_) {
+                const std::size_t from = static_cast<std::size_t>(y) * width_ + x;
+                image[to] = image_[from];
+                painted[to] = painted_[from];
+                screen[to] = screen_[from];
+                screenMask[to] = screenMask_[from];
+            } else {
+                image[to] = backgroundAt(x, y);
+            }
+        }
+    width_ = width;
+    height_ = height;
+    image_ = std::move(image);
+    painted_ = std::move(painted);
+    screen_ = std::move(screen);
+    screenMask_ = std::move(screenMask);
+    ++version_;
+}
+
+void Canvas::fillBox(long x1, long y1, long x2, long y2, long colour) {
+    long xl, xh, yl, yh;
+    if (!clipRange(x1, x2, width_, xl, xh) || !clipRange(y1, y2, height_, yl, yh)) return;
+    const std::uint32_t c = toColour(colour);
+    for (long y = yl; y <= yh; ++y)
+        for (long x = xl; x <= xh; ++x) writePixel(static_cast<std::size_t>(y) * width_ + x, c);
+    ++version_;
+}
+
+void Canvas::box(long x1, long y1, long x2, long y2, long colour) {
+    fillBox(x1, y1, x2, y1, colour);
+    fillBox(x1, y2, x2, y2, colour);
+    fillBox(x1, y1, x1, y2, colour);
+    fillBox(x2, y1, x2, y2, colour);
+}
+
+void Canvas::line(long x1, long y1, long x2, long y2, long colour) {
+    // Walks the major axis; the minor coordinate at step t is the exact value rounded
+    // half up. Only the steps whose major coordinate lies on the surface are visited,
+    // so a line with far-off ends costs no more than one across the window. Wide
+    // arithmetic keeps differences and products of any two longs exact.
+    using Wide = __int128;
+    using UWide = unsigned __int128;
+    const auto magnitude = [](Wide v) { return v < 0 ? -v : v; };
+    const bool xMajor = magnitude(Wide{x2} - x1) >= magnitude(Wide{y2} - y1);
+    const Wide a1 = xMajor ? x1 : y1, a2 = xMajor ? x2 : y2;
+    const Wide b1 = xMajor ? y1 : x1, b2 = xMajor ? y2 : x2;
+    const Wide steps = magnitude(a2 - a1);
+    if (steps == 0) return;
+    const Wide majorSize = xMajor ? width_ : height_, minorSize = xMajor ? height_ : width_;
+    const int sa = a2 > a1 ? 1 : -1, sb = b2 >= b1 ? 1 : -1;
+    const UWide db = static_cast<UWide>(magnitude(b2 - b1));
+    // Steps t in [0, steps) whose major coordinate a1 + sa*t lies in [0, majorSize).
+    const Wide tLo = std::max<Wide>(0, sa > 0 ? -a1 : a1 - (majorSize - 1));
+    const Wide tHi = std::min<Wide>(steps - 1, sa > 0 ? majorSize - 1 - a1 : a1);
+    const std::uint32_t c = toColour(colour);
+    bool wrote = false;
+    for (Wide t = tLo; t <= tHi; ++t) {
+        const UWide s = static_cast<UWide>(steps);
+        const Wide offset = static_cast<Wide>((static_cast<UWide>(t) * db + s / 2) / s);
+        const Wide b = b1 + sb * offset;
+        if (b < 0 || b >= minorSize) continue;
+        const Wide a = a1 + sa * t;
+        const Wide x = xMajor ? a : b, y = xMajor ? b : a;
+        writePixel(static_cast<std::size_t>(y) * width_ + static_cast<std::size_t>(x), c);
+        wrote = true;
+    }
+    if (wrote) ++version_;
+}
+
+void Canvas::pset(long x, long y, long colour) { fillBox(x, y, x, y, colour); }
+
+void Canvas::clearScreenLayer() {
+    if (!screenUsed_) return;
+    std::fill(screenMask_.begin(), screenMask_.end(), 0);
+    screenUsed_ = false;
+    ++version_;
+}
+
+// A new background repaints the window, which also wipes the screen layer.
+void Canvas::setBackColour(long colour) {
+    backColour_ = toColour(colour);
+    std::fill(painted_.begin(), painted_.end(), 0);
+    clearScreenLayer();
+    rebuildUnpainted();
+}
+
+void Canvas::setBackPicture(const Picture& picture) {
+    backPicture_ = picture;
+    std::fill(painted_.begin(), painted_.end(), 0);
+    clearScreenLayer();
+    rebuildUnpainted();
+}
+
+void Canvas::removeBackPicture() {
+    if (!backPicture_) return;
+    backPicture_.reset();
+    clearScreenLayer();
+    rebuildUnpainted();
+}
+
+void Canvas::paintPicture(const Picture& picture, long x, long y) {
+    if (picture.empty() || x >= width_ || y >= height_) return;
+    long xl, xh, yl, yh;
+    if (!clipRange(x, x + picture.width - 1, width_, xl, xh) ||
+        !clipRange(y, y + picture.height - 1, height_, yl, yh))
+        return;
+    for (long py = yl; py <= yh; ++py)
+        for (long px = xl; px <= xh; ++px)
+            writePixel(static_cast<std::size_t>(py) * width_ + px,
+                       picture.at(static_cast<int>(px - x), static_cast<int>(py - y)) & 0xFFFFFFu);
+    ++version_;
+}
+
+Picture Canvas::image() const {
+    Picture picture(width_, height_);
+    picture.pixels = image_;
+    return picture;
+}
+
+}  // namespace tarnwick

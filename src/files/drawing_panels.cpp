@@ -1,0 +1,71 @@
+// The three drawing-file panels of "Options": how they open and close, and the
+// name typed into them.
+#include <string>
+
+#include "files/name_rule.h"
+#include "shell/form57.h"
+
+namespace tarnwick {
+
+void Form57::opendrawingpanel(const char* prompt, const char* box, const char* list, const char* filter) {
+    panelopensteps();
+    ui.setControlText(box, "");
+    ui.setFileListFilter(list, filter);
+    ui.refreshFileList(list);
+    for (const char* control : {prompt, box, list}) {
+        ui.setControlEnabled(control, true);
+        ui.setControlVisible(control, true);
+    }
+    ui.setFocus(box);  // so that typing goes to the name at once
+}
+
+void Form57::closedrawingpanel(const char* prompt, const char* box, const char* list) {
+    ui.setControlText(box, "");
+    for (const char* control : {box, list, prompt}) {
+        ui.setControlEnabled(control, false);
+        ui.setControlVisible(control, false);
+    }
+    if (ui.focus() == box) ui.setFocus("");
+}
+
+std::string Form57::typeddrawingname(const char* box) {
+    std::string name = drawingName(ui.control(box).text);
+    dotpos = static_cast<long>(name.size()) + 1;
+    return name;
+}
+
+void Form57::sdrawing_Click() {
+    // The settings record carries the end-point option as its menu ticks show it.
+    finishfound = 0;
+    static constexpr const char* endpointitems[] = {"userplace", "largestsolution", "includeunderpasses",
+                                                    "mostunderpasses"};
+    for (long k = 0; k <= 3; ++k) {
+        if (!ui.menu(endpointitems[k]).checked || endpointoption == k) continue;
+        if (k > 0 && programmode == 2) {
+            canvas.fillBox(oldfinishx1, oldfinishy1, oldfinishx2, oldfinishy2, finishunder);
+        }
+        finishfound = 0;
+        endpointoption = k;
+    }
+    opendrawingpanel("savelabel", "savebox", "savelist", "*.maze");
+}
+
+void Form57::importdrawing_Click() { opendrawingpanel("importlabel", "importbox", "importlist", "*.bmp"); }
+void Form57::ldrawing_Click() { opendrawingpanel("loadlabel", "loadbox", "loadlist", "*.maze"); }
+
+void Form57::pickdrawingfile1(const std::string& entry) {
+    ui.setControlText("savebox", entry);
+    ui.setFocus("savebox");
+}
+
+void Form57::pickdrawingfile2(const std::string& entry) {
+    ui.setControlText("importbox", entry);
+    ui.setFocus("importbox");
+}
+
+void Form57::pickdrawingfile3(const std::string& entry) {
+    ui.setControlText("loadbox", entry);
+    ui.setFocus("loadbox");
+}
+
+}  // namespace tarnwick

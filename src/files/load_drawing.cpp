@@ -1,0 +1,66 @@
+#include <string>
+
+#include "files/name_rule.h"
+#include "shell/form57.h"
+
+namespace tarnwick {
+
+namespace {
+
+constexpr const char* loadprompt = "loadlabel";
+constexpr const char* loadbox = "loadbox";
+constexpr const char* loadlist = "loadlist";
+
+}  // namespace
+
+void Form57::loaddrawing(int keyCode) {
+    if (keyCode != 13 && keyCode != 27) return;
+    if (keyCode == 13) {
+        examplerestore();
+        if (loaddrawingfiles(typeddrawingname(loadbox))) {
+            // The drawing items come back at once, as after Escape, so the loaded drawing can be saved again.
+            panelclosedrestore();
+            closedrawingpanel(loadprompt, loadbox, loadlist);
+            panelopen = 0;
+            canvas.clearScreenLayer();
+            return;
+        }
+    }
+    panelclosedrestore();
+    closedrawingpanel(loadprompt, loadbox, loadlist);
+    panelopen = 0;
+}
+
+// False, with its message shown, when the mazefile or its picture cannot be read;
+// nothing has changed then.
+bool Form57::loaddrawingfiles(const std::string& name) {
+    files.close(1);
+    if (!isPlainFileName(name) || !files.open(1, name + ".maze", FileMode::Input)) {
+        platform.messageBox("Error: can't find file.");
+        return false;
+    }
+    const std::optional<Picture> picture = platform.loadPicture(name + ".bmp");
+    if (!picture) {
+        files.close(1);
+        platform.messageBox("Error: can't find bitmap.");
+        return false;
+    }
+    canvas.setBackPicture(*picture);
+    files.close(2);
+    applymazefile(MazefileReader::LoadPanel, 0);
+    static constexpr const char* stagetexts[] = {"-(drawing picture for 'Regular mazes')",
+                                                 "-(drawing picture for '3d-pipe-mazes')",
+                                                 "-(drawing picture for '3d-mazes')"};
+    if (mazekind >= 0 && mazekind <= 2) ui.setWindowCaption(std::string("The Quillary Tarnwick") + stagetexts[mazekind]);
+    prevcellx1 = cellx1;
+    prevcelly1 = celly1;
+    prevcellx2 = cellx2;
+    prevcelly2 = celly2;
+    gridchanged = 1;
+    mazefileticks();
+    // The loaded picture is the drawing now, not the example's.
+    examplepending = 0;
+    return true;
+}
+
+}  // namespace tarnwick

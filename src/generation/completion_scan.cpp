@@ -1,0 +1,96 @@
+#include "core/colours.h"
+#include "shell/form57.h"
+
+namespace tarnwick {
+
+namespace {
+
+// A 3d-maze cell U can be entered by a plain step from its neighbour S (one cell
+// away by (sx, sy)) unless one of the walker's own refusals applies. Returns the
+// refusal count of the entry.
+long entryRefusals(Form57& f, long x, long y, long sx, long sy) {
+    const Canvas& c = f.canvas;
+    const long w = f.wallsizex;
+    auto at = [&c](long px, long py) { return c.point(px, py); };
+    auto visited = [&f](long colour) { return isPassageColour(f, colour) || colour == f.cursorcolor; };
+    const long ax = x + sx * w, ay = y + sy * w;  // S
+    const long fx = x - sx * w, fy = y - sy * w;  // F
+    if (visited(at(fx, fy)) || !visited(at(ax, ay))) return 1;
+    long refusals = 0;
+    if ((ax == f.finishx1 && ay == f.finishy1) ||
+        (ax == f.startx1 && ay == f.starty1 && (f.homex1 != f.startx1 || f.homey1 != f.starty1)))
+        refusals = 1;
+    const long own = at(ax, ay);
+    // Edge probe of S on the side facing away from U.
+    const long backx = sx > 0 ? ax + w - 1 : sx < 0 ? ax - 1 : ax;
+    const long backy = sy > 0 ? ay + w - 1 : sy < 0 ? ay - 1 : ay;
+    const bool vertical = sx == 0;
+    if (at(backx, backy) != own) {
+        // S's two sides across the entry: probe and the cell beyond, first left or upper.
+        const long sides[2][4] = {
+            {vertical ? ax - 1 : ax, vertical ? ay : ay - 1, vertical ? ax - w : ax, vertical ? ay : ay - w},
+            {vertical ? ax + w - 1 : ax, vertical ? ay : ay + w - 1, vertical ? ax + w : ax, vertical ? ay : ay + w},
+        };
+        for (const auto& s : sides) {
+            const long probe = at(s[0], s[1]);
+            if (probe != own && probe != at(s[2], s[3])) refusals = 1;
+        }
+    }
+    // U's two neighbours across the entry, closed towards U and along the entry.
+    for (int side = 0; side < 2; ++side) {
+        const long d = side == 0 ? -1 : 1;
+        long nx, ny, between[2], along1[2], along2[2];
+        if (vertical) {
+            nx = x + d * w;
+            ny = y;
+            between[0] = side == 0 ? x - 1 : x + w - 1;
+            between[1] = y;
+            along1[0] = nx, along1[1] = y - 1;
+            along2[0] = nx, along2[1] = y + w - 1;
+        } else {
+            nx = x;
+            ny = y + d * w;
+            between[0] = x;
+            between[1] = side == 0 ? y - 1 : y + w - 1;
+            along1[0] = x - 1, along1[1] = ny;
+            along2[0] = x + w - 1, along2[1] = ny;
+        }
+        const long n = at(nx, ny);
+        if (at(between[0], between[1]) != n && at(along1[0], along1[1]) != n && at(along2[0], along2[1]) != n)
+            refusals += 1;
+    }
+    return refusals;
+}
+
+}  // namespace
+
+void Form57::finishmaking() {
+    const long x = scanx, y = scany;
+    auto visited = [this](long colour) { return isPassageColour(*this, colour) || colour == cursorcolor; };
+    const long p = canvas.point(x, y);
+    if (!isOpenColour(*this, p) || visited(p)) return;
+    if (picturedrawing == 1) {
+        for (long py = y - 1; py <= y + wallsizey - 2; ++py)
+            for (long px = x - 1; px <= x + wallsizex - 2; ++px) {
+                const long c = canvas.point(px, py);
+                if (visited(c) || !isOpenColour(*this, c)) return;
+            }
+    }
+    // A clean cell the walker can never get to would keep the scan going for ever.
+    if (!walkercanreach(x, y)) return;
+    if (mazekind != 2) {
+        scanreset();
+        return;
+    }
+    // Entries from below, above, the right and the left.
+    static constexpr long sources[4][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
+    for (const auto& s : sources) {
+        testcount = entryRefusals(*this, x, y, s[0], s[1]);
+        if (testcount == 0) {
+            scanreset();
+            return;
+        }
+    }
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,106 @@
+// The cells the walker can still get to. It moves one cell at a time into cells
+// that are clean or already passage, hops over one cell onto a passage, digs
+// straight tunnels through open and passage cells (3d kinds), and is sent home
+// from the finish. The set computed here holds every cell it can stand on or
+// paint from now on (it may hold more), so a clean cell outside it stays clean
+// for the rest of the maze.
+#include <algorithm>
+#include <deque>
+
+#include "core/colours.h"
+#include "shell/form57.h"
+
+namespace tarnwick {
+
+namespace {
+long floorMod(long a, long m) { return ((a % m) + m) % m; }
+}  // namespace
+
+bool Form57::walkercanreach(long x, long y) {
+    WalkerReach& r = walkerreach;
+    std::vector<long> inputs{wallsizex, wallsizey, gridstepx, mazekind, homex1,         homey1,
+                             finishx1,  finishy1,  palette[1], canvas.width(), canvas.height()};
+    inputs.insert(inputs.end(), opencolors.begin() + 1, opencolors.end());
+    for (int k = 1; k <= 16; ++k) inputs.push_back(passagecolors[k]);
+    if (r.stale || inputs != r.inputs) {
+        r.inputs = std::move(inputs);
+        recomputewalkerreach();
+    }
+    if (!r.filtering) return true;
+    const long i = (x - r.originx) / r.step, j = (y - r.originy) / r.step;
+    if (floorMod(x - r.originx, r.step) != 0 || floorMod(y - r.originy, r.step) != 0) return true;
+    if (i < 0 || j < 0 || i >= r.cols || j >= r.rows) return true;
+    return r.cells[static_cast<std::size_t>(j * r.cols + i)] != 0;
+}
+
+void Form57::recomputewalkerreach() {
+    WalkerReach& r = walkerreach;
+    r.stale = false;
+    r.step = wallsizex;
+    r.originx = floorMod(homex1, std::max(r.step, 1L));
+    r.originy = floorMod(homey1, std::max(r.step, 1L));
+    // The scan tests cells one pixel inside the lattice points; a walker on
+    // another lattice would carve cells the scan never sees whole.
+    r.filtering = r.step >= 3 && wallsizey == r.step && r.originx == 1 % r.step && r.originy == 1 % r.step &&
+                  floorMod(cellx1 - r.originx, r.step) == 0 && floorMod(celly1 - r.originy, r.step) == 0;
+    if (!r.filtering) return;
+    const long w = r.step;
+    r.cols = (canvas.width() - r.originx + w - 1) / w;
+    r.rows = (canvas.height() - r.originy + w - 1) / w;
+    if (r.cols <= 0 || r.rows <= 0) {
+        r.filtering = false;
+        return;
+    }
+    const std::size_t count = static_cast<std::size_t>(r.cols * r.rows);
+    // Per cell: 1 permeable (open or passage: it may be entered or tunnelled
+    // through), 2 a passage now (a hop or jump may land on it).
+    const long cursor = palette[1] + 3;
+    std::vector<std::uint8_t> kind(count, 0);
+    for (long j = 0; j < r.rows; ++j)
+        for (long i = 0; i < r.cols; ++i) {
+            const long x1 = r.originx + i * w, y1 = r.originy + j * w;
+            const long tl = canvas.point(x1, y1);
+            const bool passage = isPassageColour(*this, tl) || tl == cursor ||
+                                 isPassageColour(*this, canvas.point(x1 + w - 3, y1)) ||
+                                 isPassageColour(*this, canvas.point(x1, y1 + w - 3));
+            kind[static_cast<std::size_t>(j * r.cols + i)] = passage ? 2 : isOpenColour(*this, tl) ? 1 : 0;
+        }
+    r.cells.assign(count, 0);
+    std::deque<std::pair<long, long>> todo;
+    auto reach = [&](long i, long j) {
+        if (i < 0 || j < 0 || i >= r.cols || j >= r.rows) return;
+        auto& cell = r.cells[static_cast<std::size_t>(j * r.cols + i)];
+        if (cell) return;
+        cell = 1;
+        todo.emplace_back(i, j);
+    };
+    auto cellOf = [&](long x, long y) -> std::pair<long, long> { return {(x - r.originx) / w, (y - r.originy) / w}; };
+    auto kindAt = [&](long i, long j) -> int {
+        if (i < 0 || j < 0 || i >= r.cols || j >= r.rows) return 0;
+        return kind[static_cast<std::size_t>(j * r.cols + i)];
+    };
+    const auto home = cellOf(homex1, homey1);
+    const auto finish = cellOf(finishx1, finishy1);
+    const bool finishOnLattice = floorMod(finishx1 - r.originx, w) == 0 && floorMod(finishy1 - r.originy, w) == 0;
+    reach(home.first, home.second);
+    const auto here = cellOf(cellx1, celly1);
+    reach(here.first, here.second);
+    static constexpr long dirs[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    while (!todo.empty()) {
+        const auto [i, j] = todo.front();
+        todo.pop_front();
+        // The walker never moves on from the finish: it is sent home.
+        if (finishOnLattice && i == finish.first && j == finish.second && finish != home) continue;
+        for (const auto& d : dirs) {
+            if (kindAt(i + 2 * d[0], j + 2 * d[1]) == 2) reach(i + 2 * d[0], j + 2 * d[1]);
+            if (mazekind == 0) {
+                if (kindAt(i + d[0], j + d[1]) != 0) reach(i + d[0], j + d[1]);
+                continue;
+            }
+            // Tunnels run straight on under passages, the finish included.
+            for (long k = 1; kindAt(i + k * d[0], j + k * d[1]) != 0; ++k) reach(i + k * d[0], j + k * d[1]);
+        }
+    }
+}
+
+}  // namespace tarnwick

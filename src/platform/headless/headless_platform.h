@@ -1,0 +1,115 @@
+#pragma once
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace tarnwick {
+
+// A platform without a window, for tests and scripted runs. Nothing happens by
+// itself: events come only from a queue that the test (or the per-pass feeder)
+// fills, timers tick only when told to, and the clock is virtual.
+//
+// A pass is one processEvents (or waitForEvents) call: it calls the feeder, then
+// delivers the queued events in order. An event the real window could not
+// deliver (an unavailable menu item, a hidden or disabled control, a timer that
+// is not running, typing with no entry box focused) is dropped and recorded in
+// refusals(), so a test can tell a refused click from one without effect.
+class HeadlessPlatform : public Platform {
+public:
+    using Feeder = std::function<void(HeadlessPlatform&)>;
+
+    static constexpr std::uint64_t defaultPassBudget = 10'000'000;
+    static constexpr double defaultClockStart = 36'000.0;  // 10:00 in the morning
+    static constexpr double defaultClockStep = 0.001;      // seconds per pass
+
+    HeadlessPlatform(int width, int height);
+
+    // Platform.
+    void attach(Canvas& canvas, Ui& ui, EventSink& sink) override;
+    void processEvents() override;
+    void waitForEvents() override;  // nothing can arrive unscripted, so the same as processEvents
+    bool endRequested() const override { return endRequested_; }
+    void requestEnd() override { endRequested_ = true; }
+    void messageBox(const std::string& text) override;
+    PrintResult printPage(const Picture& page) override;
+    bool savePicture(const Picture& picture, const std::string& fileName) override;
+    std::optional<Picture> loadPicture(const std::string& fileName) override;
+    std::vector<std::string> listFiles(const std::string& filter) override;
+    double clock() override { return clock_; }
+
+    // Scripted input, delivered at the next pass.
+    void setFeeder(Feeder feeder) { feeder_ = std::move(feeder); }
+    void pushKey(int keyCode);
+    void pushMouse(int button);
+    void pushMenu(const std::string& item);  // by item name
+    void pushButton(const std::string& button);
+    void pushCheck(const std::string& checkBox);  // toggles the value, then reports the click
+    void pushText(const std::string& text);  // appended to the focused entry box
+    void pushEntryKey(int keyCode);          // to the focused entry box
+    void pushFileListClick(const std::string& fileList, const std::string& entry);
+    void pushTick(const std::string& timer);
+    bool hasPendingEvents() const { return !queue_.empty(); }
+
+    // The virtual clock: seconds since midnight, moved on by `step` every pass.
+    void setClock(double seconds);
+    void advanceClock(double seconds) { setClock(clock_ + seconds); }
+    void setClockStep(double secondsPerPass) { clockStep_ = secondsPerPass; }
+
+    // After this many passes the platform asks the program to end and marks
+    // budgetExceeded(), so a run that never gets where it should stops.
+    void setPassBudget(std::uint64_t passes) { passBudget_ = passes; }
+    bool budgetExceeded() const { return budgetExceeded_; }
+    std::uint64_t passes() const { return passes_; }
+
+    // What the program showed.
+    const std::vector<std::string>& messages() const { return messages_; }
+    const std::vector<Picture>& printedPages() const { return printedPages_; }
+    const std::vector<std::string>& captions() const { return captions_; }  // every window caption, in order
+    const std::vector<std::string>& refusals() const { return refusals_; }
+
+    // The attached program's surface and controls (null before attach).
+    Canvas* canvas() const { return canvas_; }
+    Ui* ui() const { return ui_; }
+
+private:
+    struct Event {
+        enum class Kind { Key, Mouse, Menu, Button, Check, Text, EntryKey, FileList, Tick };
+        Kind kind;
+        std::string name;  // item, control, timer, or the typed text
+        std::string entry; // file-list entry
+        int code = 0;      // key code or mouse button
+    };
+
+    void deliver(const Event& event);
+    bool controlUsable(const std::string& name, const char* what);
+    void recordCaption();
+    void refuse(std::string why) { refusals_.push_back(std::move(why)); }
+
+    int width_;
+    int height_;
+    Canvas* canvas_ = nullptr;
+    Ui* ui_ = nullptr;
+    EventSink* sink_ = nullptr;
+
+    Feeder feeder_;
+    std::deque<Event> queue_;
+    bool endRequested_ = false;
+
+    double clock_ = defaultClockStart;
+    double clockStep_ = defaultClockStep;
+    std::uint64_t passes_ = 0;
+    std::uint64_t passBudget_ = defaultPassBudget;
+    bool budgetExceeded_ = false;
+
+    std::vector<std::string> messages_;
+    std::vector<Picture> printedPages_;
+    std::vector<std::string> captions_;
+    std::vector<std::string> refusals_;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,16 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "core/picture.h"
+
+namespace tarnwick {
+
+// Writes a 24-bit BMP. The file appears whole or not at all: a failed write
+// leaves any earlier file of that name untouched. False on any failure.
+bool savePictureFile(const Picture& picture, const std::string& fileName);
+
+// Reads a BMP; nothing for a missing, truncated, corrupt or absurdly large file.
+std::optional<Picture> loadPictureFile(const std::string& fileName);
+
+}  // namespace tarnwick

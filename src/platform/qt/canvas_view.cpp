@@ -1,0 +1,56 @@
+#include "platform/qt/canvas_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "core/canvas.h"
+
+namespace tarnwick {
+
+CanvasView::CanvasView(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // The program sizes its buttons and labels for a small dialog font.
+    QFont controlsFont = font();
+    controlsFont.setPixelSize(10);
+    setFont(controlsFont);
+}
+
+void CanvasView::takeFrame(const Canvas& canvas) {
+    const int width = canvas.width(), height = canvas.height();
+    if (frame_.width() != width || frame_.height() != height) frame_ = QImage(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(frame_.scanLine(y));
+        for (int x = 0; x < width; ++x) line[x] = 0xFF000000u | bgrToRgb(canvas.shown(x, y));
+    }
+    margin_ = QColor::fromRgb(0xFF000000u | bgrToRgb(static_cast<std::uint32_t>(canvas.backColour())));
+    update();
+}
+
+void CanvasView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    const QRect inside = dirty & frame_.rect();
+    if (!inside.isEmpty()) painter.drawImage(inside.topLeft(), frame_, inside);
+    if (inside != dirty) {
+        for (const QRect& r : QRegion(dirty) - QRegion(inside)) painter.fillRect(r, margin_);
+    }
+}
+
+void CanvasView::mousePressEvent(QMouseEvent* event) {
+    int button = 0;
+    switch (event->button()) {
+    case Qt::LeftButton: button = 1; break;
+    case Qt::RightButton: button = 2; break;
+    case Qt::MiddleButton: button = 4; break;
+    default: break;
+    }
+    if (button && onMouseDown) onMouseDown(button);
+}
+
+void CanvasView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (onResized) onResized(width(), height());
+}
+
+}  // namespace tarnwick

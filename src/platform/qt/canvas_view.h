@@ -1,0 +1,36 @@
+#pragma once
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+namespace tarnwick {
+
+class Canvas;
+
+// The drawing surface: shows the last frame taken from the canvas, and reports
+// its own size and mouse presses. Controls are placed on it as children.
+class CanvasView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CanvasView(QWidget* parent = nullptr);
+
+    // Takes a new frame from the canvas and schedules its painting.
+    void takeFrame(const Canvas& canvas);
+
+    std::function<void(int button)> onMouseDown;        // 1 left, 2 right, 4 middle
+    std::function<void(int width, int height)> onResized;
+
+    QSize sizeHint() const override { return {800, 600}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QImage frame_;
+    QColor margin_;  // beyond the frame while a resize is on its way to the canvas
+};
+
+}  // namespace tarnwick

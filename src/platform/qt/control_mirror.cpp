@@ -1,0 +1,164 @@
+#include "platform/qt/control_mirror.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "platform/file_list.h"
+#include "platform/qt/controls.h"
+
+namespace tarnwick {
+
+namespace {
+
+void setBackColour(QWidget* widget, long colour) {
+    if (colour < 0) {
+        widget->setAutoFillBackground(false);
+        widget->setPalette(QPalette());
+        return;
+    }
+    const QColor c = QColor::fromRgb(0xFF000000u | bgrToRgb(static_cast<std::uint32_t>(colour)));
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, c);
+    palette.setColor(QPalette::Button, c);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+Qt::CheckState checkState(int value) {
+    return value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
+}
+
+void fillFileList(QListWidget* list, const std::string& filter) {
+    list->clear();
+    for (const std::string& name : listFiles(filter)) list->addItem(QString::fromStdString(name));
+}
+
+}  // namespace
+
+void ControlMirror::apply() {
+    const auto& controls = link_.ui.controls();
+    bool focusTargetChanged = false;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (i == widgets_.size()) {
+            widgets_.push_back(create(controls[i]));
+            shown_.emplace_back();
+        }
+        if (show(i) && controls[i].name == link_.ui.focus()) focusTargetChanged = true;
+    }
+    if (focusTargetChanged || shownFocus_ != link_.ui.focus()) applyFocus();
+}
+
+QWidget* ControlMirror::create(const Control& control) {
+    QWidget* widget = nullptr;
+    const std::string name = control.name;
+    ProgramLink link = link_;
+    switch (control.kind) {
+    case ControlKind::Button: {
+        auto* button = new QPushButton(&surface_);
+        QObject::connect(button, &QPushButton::clicked, button,
+                         [link, name] { link.queue.push([link, name] { link.sink.buttonClick(name); }); });
+        widget = button;
+        break;
+    }
+    case ControlKind::CheckBox: {
+        auto* box = new ModelCheckBox(&surface_);
+        box->setTristate(true);
+        QObject::connect(box, &QCheckBox::clicked, box, [link, name] {
+            link.queue.push([link, name] {
+                // A greyed box unticks, like a ticked one.
+                link.ui.setControlValue(name, link.ui.control(name).value == 0 ? 1 : 0);
+                link.sink.checkClick(name);
+            });
+        });
+        widget = box;
+        break;
+    }
+    case ControlKind::Label: {
+        auto* label = new QLabel(&surface_);
+        label->setTextFormat(Qt::PlainText);
+        widget = label;
+        break;
+    }
+    case ControlKind::EntryBox: {
+        auto* box = new EntryBox(name, &surface_);
+        QObject::connect(box, &QLineEdit::textEdited, box, [link, name](const QString& text) {
+            link.queue.push([link, name, typed = text.toStdString()] { link.ui.setControlText(name, typed); });
+        });
+        widget = box;
+        break;
+    }
+    case ControlKind::FileList: {
+        auto* list = new QListWidget(&surface_);
+        QObject::connect(list, &QListWidget::itemClicked, list, [link, name](QListWidgetItem* item) {
+            link.queue.push([link, name, entry = item->text().toStdString()] { link.sink.fileListClick(name, entry); });
+        });
+        widget = list;
+        break;
+    }
+    }
+    if (control.kind != ControlKind::EntryBox) widget->setFocusPolicy(Qt::NoFocus);
+    widget->setObjectName(QString::fromStdString(name));
+    return widget;
+}
+
+bool ControlMirror::show(std::size_t index) {
+    const Control& c = link_.ui.controls()[index];
+    std::optional<Control>& old = shown_[index];
+    QWidget* widget = widgets_[index];
+    const bool fresh = !old.has_value();
+
+    if (fresh || c.left != old->left || c.top != old->top || c.width != old->width || c.height != old->height)
+        widget->setGeometry(c.left, c.top, std::max(c.width, 0), std::max(c.height, 0));
+    const bool stateChanged = fresh || c.enabled != old->enabled || c.visible != old->visible;
+    if (stateChanged) {
+        widget->setEnabled(c.enabled);
+        widget->setVisible(c.visible);
+    }
+    if (fresh || c.backColour != old->backColour) setBackColour(widget, c.backColour);
+    const bool captionChanged = fresh || c.caption != old->caption;
+
+    switch (c.kind) {
+    case ControlKind::Button:
+        if (captionChanged) static_cast<QPushButton*>(widget)->setText(literalCaption(c.caption));
+        break;
+    case ControlKind::CheckBox: {
+        auto* box = static_cast<QCheckBox*>(widget);
+        if (captionChanged) box->setText(literalCaption(c.caption));
+        if (fresh || c.value != old->value) box->setCheckState(checkState(c.value));
+        break;
+    }
+    case ControlKind::Label:
+        if (captionChanged) static_cast<QLabel*>(widget)->setText(QString::fromStdString(c.caption));
+        break;
+    case ControlKind::EntryBox: {
+        auto* box = static_cast<QLineEdit*>(widget);
+        // Only a change from the program is written back: rewriting the box's own
+        // text would move the typing cursor.
+        const QString text = QString::fromStdString(c.text);
+        if (box->text() != text) box->setText(text);
+        break;
+    }
+    case ControlKind::FileList:
+        if (fresh || c.filter != old->filter || c.refreshCount != old->refreshCount)
+            fillFileList(static_cast<QListWidget*>(widget), c.filter);
+        break;
+    }
+    old = c;
+    return stateChanged;
+}
+
+void ControlMirror::applyFocus() {
+    const std::string& focus = link_.ui.focus();
+    shownFocus_ = focus;
+    const auto& controls = link_.ui.controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i].name == focus && controls[i].kind == ControlKind::EntryBox && controls[i].visible) {
+            widgets_[i]->setFocus();
+            return;
+        }
+    }
+    surface_.setFocus();
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,109 @@
+#include "platform/picture_files.h"
+#include "platform/qt/picture_image.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QSaveFile>
+
+#include <cstdint>
+#include <cstring>
+
+namespace tarnwick {
+
+namespace {
+
+// Far above any window, far below what would exhaust memory.
+constexpr int maxSide = 20000;
+constexpr int allocationLimitMb = 256;
+constexpr qint64 maxFileBytes = qint64(allocationLimitMb) * 1024 * 1024;
+
+std::uint32_t readLe(const QByteArray& bytes, int offset, int size) {
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
+    return value;
+}
+
+// Qt's BMP reader fills a short file's missing rows with whatever it likes, so an
+// uncompressed file must hold every row its header promises.
+bool holdsAllRows(const QByteArray& bytes) {
+    constexpr int fileHeader = 14;
+    if (bytes.size() < fileHeader + 16 || bytes[0] != 'B' || bytes[1] != 'M') return false;
+    const std::uint32_t dataOffset = readLe(bytes, 10, 4);
+    const std::uint32_t infoSize = readLe(bytes, fileHeader, 4);
+    if (infoSize < 12) return false;
+    std::int64_t width, height, bitsPerPixel, compression = 0;
+    if (infoSize == 12) {  // OS/2 core header
+        width = static_cast<std::int16_t>(readLe(bytes, fileHeader + 4, 2));
+        height = static_cast<std::int16_t>(readLe(bytes, fileHeader + 6, 2));
+        bitsPerPixel = readLe(bytes, fileHeader + 10, 2);
+    } else {
+        if (bytes.size() < fileHeader + 20) return false;
+        width = static_cast<std::int32_t>(readLe(bytes, fileHeader + 4, 4));
+        height = static_cast<std::int32_t>(readLe(bytes, fileHeader + 8, 4));
+        bitsPerPixel = readLe(bytes, fileHeader + 14, 2);
+        compression = readLe(bytes, fileHeader + 16, 4);
+    }
+    if (width <= 0 || width > maxSide || height == 0 || height < -maxSide || height > maxSide) return false;
+    constexpr std::uint32_t uncompressed = 0, bitFields = 3;
+    if (compression != uncompressed && compression != bitFields) return true;  // RLE: Qt checks the runs
+    const std::int64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+    const std::int64_t rows = height < 0 ? -height : height;
+    return std::int64_t(dataOffset) + rowBytes * rows <= bytes.size();
+}
+
+}  // namespace
+
+QImage imageOf(const Picture& picture) {
+    QImage image(picture.width, picture.height, QImage::Format_RGB32);
+    if (image.isNull()) return image;
+    for (int y = 0; y < picture.height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < picture.width; ++x) line[x] = 0xFF000000u | bgrToRgb(picture.at(x, y));
+    }
+    return image;
+}
+
+Picture pictureOf(const QImage& source) {
+    const QImage image = source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
+    Picture picture(image.width(), image.height());
+    for (int y = 0; y < picture.height; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < picture.width; ++x) picture.at(x, y) = rgbToBgr(line[x] & 0xFFFFFFu);
+    }
+    return picture;
+}
+
+bool savePictureFile(const Picture& picture, const std::string& fileName) {
+    if (picture.empty() || picture.pixels.size() != std::size_t(picture.width) * picture.height) return false;
+    const QImage image = imageOf(picture);
+    if (image.isNull()) return false;
+    QSaveFile file(QString::fromStdString(fileName));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!image.save(&file, "BMP")) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+std::optional<Picture> loadPictureFile(const std::string& fileName) {
+    QFile file(QString::fromStdString(fileName));
+    if (!file.open(QIODevice::ReadOnly) || file.size() > maxFileBytes) return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (!holdsAllRows(bytes)) return std::nullopt;
+
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    reader.setDecideFormatFromContent(false);
+    reader.setAllocationLimit(allocationLimitMb);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > maxSide || size.height() > maxSide) return std::nullopt;
+    const QImage image = reader.read();
+    if (image.isNull()) return std::nullopt;
+    return pictureOf(image);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,132 @@
+#include "platform/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTime>
+
+#include "core/canvas.h"
+#include "core/ui.h"
+#include "platform/file_list.h"
+#include "platform/picture_files.h"
+#include "platform/qt/canvas_view.h"
+#include "platform/qt/control_mirror.h"
+#include "platform/qt/key_router.h"
+#include "platform/qt/main_window.h"
+#include "platform/qt/menu_mirror.h"
+#include "platform/qt/printing.h"
+#include "platform/qt/timer_mirror.h"
+#include "platform/qt/window_mirror.h"
+
+namespace tarnwick {
+
+namespace {
+// A frame costs far more than a step of the program: show at most this many a second.
+constexpr auto frameInterval = std::chrono::microseconds(1'000'000 / 60);
+// Asking Qt for its events costs more than a whole step of most loops; a
+// millisecond's delay is far below anything a user notices.
+constexpr auto pumpInterval = std::chrono::milliseconds(1);
+}  // namespace
+
+QtPlatform::QtPlatform(QApplication& app) : app_(app), window_(std::make_unique<MainWindow>()) {
+    window_->onClose = [this] { requestEnd(); };
+}
+
+QtPlatform::~QtPlatform() {
+    if (keys_) app_.removeEventFilter(keys_.get());
+    // The window outlives the mirrors and the queue that its handlers feed.
+    window_->onClose = nullptr;
+    window_->onStateChanged = nullptr;
+    window_->surface().onMouseDown = nullptr;
+    window_->surface().onResized = nullptr;
+}
+
+void QtPlatform::show() { window_->show(); }
+QMainWindow& QtPlatform::window() { return *window_; }
+QWidget& QtPlatform::surface() { return window_->surface(); }
+
+void QtPlatform::attach(Canvas& canvas, Ui& ui, EventSink& sink) {
+    canvas_ = &canvas;
+    ui_ = &ui;
+    const ProgramLink link{ui, sink, queue_};
+    menus_ = std::make_unique<MenuMirror>(*window_, link);
+    controls_ = std::make_unique<ControlMirror>(window_->surface(), link);
+    timers_ = std::make_unique<TimerMirror>(link);
+    windowProperties_ = std::make_unique<WindowMirror>(*window_, link);
+    keys_ = std::make_unique<KeyRouter>(*window_, link);
+    app_.installEventFilter(keys_.get());
+
+    CanvasView& view = window_->surface();
+    view.onMouseDown = [this, &sink](int button) { queue_.push([&sink, button] { sink.mouseDown(button); }); };
+    view.onResized = [this](int width, int height) {
+        queue_.push([this, width, height] { canvas_->resize(width, height); });
+    };
+    // A window shown already has had its resize events; a hidden one gets them on show.
+    if (view.isVisible()) {
+        queue_.push([this, width = view.width(), height = view.height()] { canvas_->resize(width, height); });
+    }
+    showModel();  // menus built so far appear with the window
+}
+
+void QtPlatform::processEvents() {
+    const Clock::time_point now = Clock::now();
+    if (now - lastPump_ >= pumpInterval) {
+        lastPump_ = now;
+        QCoreApplication::processEvents();
+    }
+    deliver();
+    showCanvas(false, now);
+}
+
+void QtPlatform::waitForEvents() {
+    while (queue_.empty() && !endRequested_) {
+        showModel();
+        showCanvas(true, Clock::now());  // the program now waits: show its last frame
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    lastPump_ = Clock::now();
+    deliver();
+    showCanvas(false, lastPump_);
+}
+
+void QtPlatform::deliver() {
+    queue_.deliver();
+    showModel();
+}
+
+void QtPlatform::showModel() {
+    if (!ui_ || ui_->version() == shownUiVersion_) return;
+    shownUiVersion_ = ui_->version();
+    menus_->apply();
+    controls_->apply();
+    timers_->apply();
+    windowProperties_->apply();
+}
+
+void QtPlatform::showCanvas(bool evenIfEarly, Clock::time_point now) {
+    if (!canvas_ || canvas_->version() == shownCanvasVersion_) return;
+    if (!evenIfEarly && now - lastFrame_ < frameInterval) return;
+    window_->surface().takeFrame(*canvas_);
+    shownCanvasVersion_ = canvas_->version();
+    lastFrame_ = now;
+}
+
+void QtPlatform::messageBox(const std::string& text) {
+    // Modal: what happens meanwhile waits in the queue for the program.
+    QMessageBox box(QMessageBox::NoIcon, window_->windowTitle(), QString::fromStdString(text), QMessageBox::Ok,
+                    window_.get());
+    box.exec();
+}
+
+PrintResult QtPlatform::printPage(const Picture& page) { return printPicture(page); }
+
+bool QtPlatform::savePicture(const Picture& picture, const std::string& fileName) {
+    return savePictureFile(picture, fileName);
+}
+
+std::optional<Picture> QtPlatform::loadPicture(const std::string& fileName) { return loadPictureFile(fileName); }
+
+std::vector<std::string> QtPlatform::listFiles(const std::string& filter) { return tarnwick::listFiles(filter); }
+
+double QtPlatform::clock() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+}  // namespace tarnwick

@@ -1,7 +1,0 @@
-#include "shell/form57.h"
-
-namespace tarnwick {
-
-void Form57::Form_MouseDown(int) {}
-
-}  // namespace tarnwick

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "core/colours.h"
+
+namespace tarnwick {
+namespace {
+
+// The start-up classes: colours 1 to 8 open, 9 to 16 border, every passage colour white.
+State defaultClasses() {
+    State s;
+    setStandardPalette(s);
+    for (int k = 1; k <= 16; ++k) setColourClass(s, k, k <= 8);
+    for (int k = 1; k <= 16; ++k) s.passagecolors[static_cast<std::size_t>(k)] = 0xFFFFFF;
+    setExtraOpenColour(s);
+    return s;
+}
+
+TEST(Colours, StandardPaletteInOrder) {
+    State s;
+    setStandardPalette(s);
+    const long expected[17] = {0,        0x000000, 0x800000, 0x008000, 0x808000, 0x000080,
+                               0x800080, 0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00,
+                               0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};  // entry 0 unused
+    for (std::size_t k = 0; k <= 16; ++k) EXPECT_EQ(s.palette[k], expected[k]) << k;
+}
+
+TEST(Colours, ClassesPutMarkersInTheOtherTable) {
+    State s = defaultClasses();
+    const struct {
+        std::size_t k;
+        long open, border;
+    } entries[] = {{1, 0x000000, 300}, {8, 0xC0C0C0, 314}, {9, 317, 0x808080}, {16, 331, 0xFFFFFF}};
+    for (const auto& e : entries) {
+        EXPECT_EQ(s.opencolors[e.k], e.open) << e.k;
+        EXPECT_EQ(s.bordercolors[e.k], e.border) << e.k;
+    }
+
+    setColourClass(s, 15, true);  // yellow becomes open
+    EXPECT_EQ(s.opencolors[15], 0x00FFFF);
+    EXPECT_EQ(s.bordercolors[15], 328);
+    EXPECT_TRUE(isOpenColour(s, 0x00FFFF));
+    EXPECT_FALSE(isBorderColour(s, 0x00FFFF));
+
+    const State before = s;
+    setColourClass(s, 0, true);   // outside 1..16: nothing changes
+    setColourClass(s, 17, false);
+    EXPECT_EQ(s.opencolors, before.opencolors);
+    EXPECT_EQ(s.bordercolors, before.bordercolors);
+}
+
+TEST(Colours, MarkerRangeIncludesBothEnds) {
+    for (const long v : {300L, 301L, 331L, 400L}) EXPECT_TRUE(isMarker(v)) << v;
+    for (const long v : {299L, 401L, -1L, 0L, 0xFFFFFFL}) EXPECT_FALSE(isMarker(v)) << v;
+}
+
+TEST(Colours, PixelClassesWithDefaultClasses) {
+    State s = defaultClasses();
+    s.startcolor = 0xFF00FF;
+    s.finishcolor = 0x808080;
+    const struct {
+        long colour;
+        bool open, border, passage, clean, path, usable;
+    } cases[] = {
+        {0x000000, true, false, false, true, false, true},     // black: open
+        {0xFFFFFF, false, true, true, false, true, false},     // white: border and the passage colour
+        {0x808080, false, true, false, false, true, true},     // grey: border, the finish colour
+        {0xFF00FF, false, true, false, false, true, true},     // magenta: the start colour
+        {301, false, false, false, false, false, false},       // a marker is never a colour, though a table holds it
+        {300, false, false, false, false, false, false},
+        {-1, false, false, false, false, false, true},         // off the surface
+        {0x7C00, true, false, false, true, false, true},       // the extra open green
+        {0x008000, true, false, false, true, false, true},     // green itself
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(isOpenColour(s, c.colour), c.open) << std::hex << c.colour;
+        EXPECT_EQ(isBorderColour(s, c.colour), c.border) << std::hex << c.colour;
+        EXPECT_EQ(isPassageColour(s, c.colour), c.passage) << std::hex << c.colour;
+        EXPECT_EQ(isCleanColour(s, c.colour), c.clean) << std::hex << c.colour;
+        EXPECT_EQ(isPathColour(s, c.colour), c.path) << std::hex << c.colour;
+        EXPECT_EQ(isUsableColour(s, c.colour), c.usable) << std::hex << c.colour;
+    }
+}
+
+TEST(Colours, ExtraOpenColourFollowsGreen) {
+    State s = defaultClasses();
+    EXPECT_EQ(s.opencolors[17], extraOpenGreen);
+    EXPECT_TRUE(isOpenColour(s, 0x7C00));
+    setColourClass(s, 3, false);
+    setExtraOpenColour(s);
+    EXPECT_EQ(s.opencolors[17], noPixelColour);
+    EXPECT_FALSE(isOpenColour(s, 0x7C00));
+    EXPECT_LT(noPixelColour, -1);  // &HFFA74758 as the 32-bit value: no pixel and no off-surface read
+}
+
+TEST(Colours, UsableMeansNoPassageAndNoMarker) {
+    State s = defaultClasses();
+    EXPECT_FALSE(isUsableColour(s, 0xFFFFFF));
+    EXPECT_FALSE(isUsableColour(s, 315));
+    EXPECT_TRUE(isUsableColour(s, 0x808080));
+    EXPECT_TRUE(isUsableColour(s, 299));
+}
+
+}  // namespace
+}  // namespace tarnwick

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <string>
+
+#include "platform/textfiles.h"
+
+namespace tarnwick {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Each test works in a directory of its own; the file name is relative, as the program's are.
+class TextFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("tarnwick-textfiles-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        previous_ = fs::current_path();
+        fs::current_path(dir_);
+    }
+    void TearDown() override {
+        files.closeAll();
+        fs::current_path(previous_);
+        fs::remove_all(dir_);
+    }
+
+    static std::string contents(const std::string& name) {
+        std::ifstream in(name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    static void writeRaw(const std::string& name, const std::string& bytes) {
+        std::ofstream(name, std::ios::binary) << bytes;
+    }
+    // Reads values until the end, marking empty places as "_" and stopping at a safe limit.
+    std::string readAll(int number) {
+        std::string out;
+        for (int i = 0; i < 100; ++i) {
+            const ReadValue v = files.read(number);
+            if (v.atEnd) return out + "<end>";
+            out += v.empty ? "_" : formatNumber(v.value);
+            out += ' ';
+        }
+        return out + "<no end>";
+    }
+
+    TextFiles files;
+
+private:
+    fs::path dir_, previous_;
+};
+
+TEST(FormatNumber, PlainDecimalWithoutExponent) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {0, "0"}, {12, "12"}, {-3, "-3"}, {0.5, "0.5"}, {-7.25, "-7.25"}, {0.1, "0.1"},
+        {16777215, "16777215"}, {-5814440, "-5814440"}, {1e16, "10000000000000000"}, {1e-5, "0.00001"},
+        {-0.0, "0"}, {std::numeric_limits<double>::quiet_NaN(), "0"},
+        {std::numeric_limits<double>::infinity(), "0"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(formatNumber(c.value), c.text) << c.value;
+}
+
+TEST_F(TextFilesTest, WritesCommaSeparatedLinesWithCrLf) {
+    ASSERT_TRUE(files.open(3, "a.txt", FileMode::Output));
+    EXPECT_TRUE(files.writeLine(3, {1, FileValue{}, -2.5, Num{}, Num{7}}));
+    EXPECT_TRUE(files.writeLine(3, {9999}));
+    EXPECT_TRUE(files.writeLine(3, {}));
+    files.close(3);
+    EXPECT_EQ(contents("a.txt"), "1,,-2.5,,7\r\n9999\r\n\r\n");
+}
+
+TEST_F(TextFilesTest, RoundTripKeepsValuesAndEmptyPlaces) {
+    ASSERT_TRUE(files.open(1, "r.txt", FileMode::Output));
+    files.writeLine(1, {5, FileValue{}, 0.1, -16777215});
+    files.writeLine(1, {2});
+    ASSERT_TRUE(files.open(1, "r.txt", FileMode::Input));  // reopening closes the writer first
+    EXPECT_EQ(readAll(1), "5 _ 0.1 -16777215 2 <end>");
+}
+
+TEST_F(TextFilesTest, OutputTruncatesAndAppendAppends) {
+    writeRaw("t.txt", "old,old\r\n");
+    ASSERT_TRUE(files.open(2, "t.txt", FileMode::Output));
+    files.writeLine(2, {1});
+    ASSERT_TRUE(files.open(2, "t.txt", FileMode::Append));
+    files.writeLine(2, {2});
+    files.close(2);
+    EXPECT_EQ(contents("t.txt"), "1\r\n2\r\n");
+}
+
+TEST_F(TextFilesTest, ReadsEveryLineEnding) {
+    const struct {
+        const char* bytes;
+        const char* values;
+    } cases[] = {
+        {"1,2\r\n3\r\n", "1 2 3 <end>"},
+        {"1,2\n3\n", "1 2 3 <end>"},
+        {"1,2\r3\r", "1 2 3 <end>"},
+        {"1\r\n\r\n2", "1 _ 2 <end>"},       // blank line: one empty value; no line end at the end
+        {"1,\r\n", "1 _ <end>"},             // trailing comma
+        {",,", "_ _ _ <end>"},
+        {" 12abc , x\r\n", "12 0 <end>"},     // numeric prefix; text reads 0 but is not empty
+        {"", "<end>"},
+    };
+    for (const auto& c : cases) {
+        writeRaw("in.txt", c.bytes);
+        ASSERT_TRUE(files.open(4, "in.txt", FileMode::Input));
+        EXPECT_EQ(readAll(4), c.values) << '"' << c.bytes << '"';
+    }
+}
+
+TEST_F(TextFilesTest, PastTheEndStaysAtTheEnd) {
+    writeRaw("e.txt", "4\r\n");
+    ASSERT_TRUE(files.open(5, "e.txt", FileMode::Input));
+    EXPECT_EQ(files.read(5).value, 4);
+    for (int i = 0; i < 3; ++i) {
+        const ReadValue v = files.read(5);
+        EXPECT_TRUE(v.atEnd);
+        EXPECT_EQ(v.value, 0);
+    }
+}
+
+TEST_F(TextFilesTest, GarbageNeverHangsOrCrashes) {
+    std::string binary;
+    for (int i = 0; i < 4096; ++i) binary += static_cast<char>(i * 37 % 256);
+    const std::string longLine = std::string(1'000'000, '7') + "," + std::string(300'000, 'x');
+    for (const std::string& bytes : {binary, longLine, std::string(10, '\0') + "5"}) {
+        writeRaw("g.txt", bytes);
+        ASSERT_TRUE(files.open(6, "g.txt", FileMode::Input));
+        int reads = 0;
+        while (!files.read(6).atEnd) ASSERT_LT(++reads, 100000);
+    }
+    writeRaw("g.txt", longLine);
+    ASSERT_TRUE(files.open(6, "g.txt", FileMode::Input));
+    EXPECT_TRUE(std::isfinite(files.read(6).value));  // a million sevens
+    EXPECT_EQ(files.read(6).value, 0);                // the x's
+    EXPECT_TRUE(files.read(6).atEnd);
+}
+
+TEST_F(TextFilesTest, BadNumbersAndWrongModesFailSafely) {
+    for (const int bad : {0, 9, -1, 1000}) {
+        EXPECT_FALSE(files.open(bad, "x.txt", FileMode::Output)) << bad;
+        EXPECT_FALSE(files.writeLine(bad, {1})) << bad;
+        EXPECT_TRUE(files.read(bad).atEnd) << bad;
+        EXPECT_FALSE(files.isOpen(bad)) << bad;
+        files.close(bad);
+    }
+    EXPECT_FALSE(fs::exists("x.txt"));
+
+    EXPECT_FALSE(files.writeLine(1, {1}));  // never opened
+    EXPECT_TRUE(files.read(1).atEnd);
+    files.close(1);  // closing a closed number is no error
+
+    ASSERT_TRUE(files.open(1, "w.txt", FileMode::Output));
+    const ReadValue fromWriter = files.read(1);
+    EXPECT_TRUE(fromWriter.atEnd);
+    EXPECT_EQ(fromWriter.value, 0);
+
+    writeRaw("in.txt", "1\r\n");
+    ASSERT_TRUE(files.open(2, "in.txt", FileMode::Input));
+    EXPECT_FALSE(files.writeLine(2, {5}));
+    EXPECT_EQ(contents("in.txt"), "1\r\n");
+}
+
+TEST_F(TextFilesTest, MissingFileAndBadNamesLeaveTheNumberClosed) {
+    ASSERT_TRUE(files.open(7, "w.txt", FileMode::Output));
+    EXPECT_FALSE(files.open(7, "nosuchfile.txt", FileMode::Input));
+    EXPECT_FALSE(files.isOpen(7));  // the old file was closed first
+    EXPECT_FALSE(files.open(7, "", FileMode::Output));
+    EXPECT_FALSE(files.open(7, "no/such/dir/f.txt", FileMode::Output));
+    EXPECT_TRUE(files.read(7).atEnd);
+}
+
+TEST_F(TextFilesTest, NumbersAreIndependent) {
+    ASSERT_TRUE(files.open(1, "one.txt", FileMode::Output));
+    ASSERT_TRUE(files.open(8, "eight.txt", FileMode::Output));
+    files.writeLine(1, {1});
+    files.writeLine(8, {8});
+    files.close(8);
+    files.writeLine(1, {11});
+    files.closeAll();
+    EXPECT_EQ(contents("one.txt"), "1\r\n11\r\n");
+    EXPECT_EQ(contents("eight.txt"), "8\r\n");
+}
+
+}  // namespace
+}  // namespace tarnwick

@@ -1,0 +1,127 @@
+#include <filesystem>
+
+#include "drawing_fixture.h"
+
+namespace tarnwick::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Where the test program started: the build directory holds the example mazefiles.
+const fs::path startDir = fs::current_path();
+
+class StageEnd : public DrawingTest {
+protected:
+    StageEnd() : DrawingTest(800, 600) {}
+    void SetUp() override {
+        prepare(10, 0);
+        f().exampledrawing = 1;
+    }
+    // As "Click to Begin" leaves it.
+    void clickedToBegin() { f().loadexample = 1; }
+    bool paintedPixelKept() { return f().canvas.image().at(400, 300) == static_cast<std::uint32_t>(black); }
+    static void paintPixel(Form57& form) {
+        form.canvas.setScreenOnly(false);
+        form.canvas.pset(400, 300, black);
+        form.canvas.setScreenOnly(true);
+    }
+};
+
+TEST_F(StageEnd, AfterClickToBeginTheFirstEndShowsTheExampleAndTriesItsSettings) {
+    clickedToBegin();
+    runStage([](Form57& form, HeadlessPlatform&, std::uint64_t run) {
+        if (run == 1) form.programmode = 1;
+    });
+    EXPECT_TRUE(f().canvas.hasBackPicture());
+    EXPECT_TRUE(f().ui.menu("usetemple").checked);
+    EXPECT_EQ(f().loadexample, 0);
+    // No mazefile in the working directory: the loader says so, the mode stays 1
+    // and the stage ends again at its next event run.
+    ASSERT_EQ(platform().messages().size(), 1u);
+    EXPECT_EQ(platform().messages()[0], "Error: can't find file.");
+    EXPECT_EQ(f().programmode, 1);
+}
+
+TEST_F(StageEnd, TheSecondEndKeepsWhatWasDrawnOnTheExample) {
+    if (!fs::exists(startDir / "temple.maze")) GTEST_SKIP() << "temple.maze is not beside the tests";
+    fs::copy_file(startDir / "temple.maze", "temple.maze");
+    clickedToBegin();
+    bool painted = false;
+    runStage([&painted](Form57& form, HeadlessPlatform&, std::uint64_t run) {
+        if (run == 1) form.programmode = 1;
+        if (run > 1 && form.loadexample == 0 && form.programmode == 0 && !painted) {
+            paintPixel(form);
+            painted = true;
+            form.programmode = 1;
+        }
+    });
+    ASSERT_TRUE(painted) << "the example's settings did not restart the stage";
+    EXPECT_TRUE(platform().messages().empty());
+    EXPECT_TRUE(f().canvas.hasBackPicture());
+    EXPECT_TRUE(paintedPixelKept());
+}
+
+TEST_F(StageEnd, ANewDrawingAfterClickToBeginCancelsTheExample) {
+    clickedToBegin();
+    runStage([](Form57& form, HeadlessPlatform&, std::uint64_t run) {
+        if (run == 1) form.rmazes_Click();
+        if (run == 4) {
+            paintPixel(form);
+            form.programmode = 1;
+        }
+    });
+    EXPECT_FALSE(f().canvas.hasBackPicture());
+    EXPECT_TRUE(paintedPixelKept());
+    EXPECT_TRUE(platform().messages().empty()) << "the example's settings were not loaded";
+    EXPECT_EQ(f().loadexample, 0);
+}
+
+TEST_F(StageEnd, ANewWallSizeCancelsAnExampleChosenFromTheMenu) {
+    f().examplepending = 1;
+    runStage([](Form57& form, HeadlessPlatform&, std::uint64_t run) {
+        if (run == 1) {
+            form.changewallsize_Click();
+            form.ui.setControlText("wallsizebox", "10");
+            form.setwallsize(13);
+        }
+        if (run == 4) form.programmode = 1;
+    });
+    EXPECT_FALSE(f().canvas.hasBackPicture());
+    EXPECT_EQ(f().examplepending, 0);
+}
+
+TEST_F(StageEnd, AnExampleChosenFromTheMenuAppliesOnceAtTheNextEnd) {
+    f().examplepending = 1;
+    runStage([](Form57& form, HeadlessPlatform&, std::uint64_t run) {
+        if (run == 1) form.programmode = 1;
+    });
+    EXPECT_TRUE(f().canvas.hasBackPicture());
+    EXPECT_EQ(f().examplepending, 0);
+    f().canvas.removeBackPicture();
+    f().programmode = 0;
+    runStage([](Form57& form, HeadlessPlatform&, std::uint64_t run) {
+        if (run == 1) form.programmode = 1;
+    });
+    EXPECT_FALSE(f().canvas.hasBackPicture());
+}
+
+TEST_F(StageEnd, QuittingEndsTheStageWithoutItsEnd) {
+    clickedToBegin();
+    runStage([](Form57& form, HeadlessPlatform&, std::uint64_t run) {
+        if (run == 1) form.programmode = -6;
+    });
+    EXPECT_FALSE(f().canvas.hasBackPicture());
+    EXPECT_EQ(f().loadexample, 1);
+    EXPECT_TRUE(platform().messages().empty());
+}
+
+TEST_F(StageEnd, AModeOtherThanOneOrMinusSixKeepsTheStageRunning) {
+    runStage([](Form57& form, HeadlessPlatform&, std::uint64_t run) {
+        if (run == 1) form.programmode = 2;
+        if (run == 6) form.programmode = -6;
+    });
+    EXPECT_GE(platform().passes(), 6u);
+}
+
+}  // namespace
+}  // namespace tarnwick::test

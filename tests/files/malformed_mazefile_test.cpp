@@ -1,0 +1,129 @@
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "directionpatterns/pattern_files.h"
+#include "example_settings.h"
+#include "files/pattern_sections.h"
+#include "files/settings_record.h"
+#include "mazefile_helpers.h"
+#include "support/headless_program.h"
+
+namespace tarnwick::test {
+namespace {
+
+using Record = std::vector<std::string>;
+
+struct MalformedCase {
+    const char* what;
+    std::function<std::string(Record&)> text;  // the file, from a good record (changes it where the file does)
+    std::vector<int> kept;                     // fields that keep the loading program's values
+    int sectionsLoaded;                        // pattern files replaced, in section order
+};
+
+std::vector<int> fields(int from, int to) {
+    std::vector<int> v;
+    for (int k = from; k <= to; ++k) v.push_back(k);
+    return v;
+}
+
+std::string joined(const Record& r, int count) {
+    std::string s;
+    for (int i = 0; i < count; ++i) s += (i ? "," : "") + r[i];
+    return s;
+}
+
+// One field of a good file replaced by a value the setting refuses.
+MalformedCase refused(const char* what, int field, const char* value, std::vector<int> kept = {}) {
+    if (kept.empty()) kept = {field};
+    return {what,
+            [field, value](Record& r) {
+                r[field - 1] = value;
+                return mazefileText(r, plainSections());
+            },
+            kept, 12};
+}
+
+const std::vector<MalformedCase>& malformedCases() {
+    static const std::vector<MalformedCase> cases = {
+        {"an empty file", [](Record&) { return std::string(); }, fields(1, 87), 0},
+        {"a record cut after field 40", [](Record& r) { return joined(r, 40); }, fields(41, 87), 0},
+        {"a file cut inside section 4",
+         [](Record& r) { return mazefileText(r, plainSections().substr(0, 36) + "4\r\n"); }, {}, 3},
+        {"garbage after field 50",
+         [](Record& r) {
+             r[50] = std::string("\x01\xff\xfe zz", 6);
+             const std::string text = joined(r, 51);
+             r[50] = "0";  // a value that is no number reads as 0
+             return text;
+         },
+         fields(52, 87), 0},
+        refused("wall size 3", 16, "3", fields(16, 19)),
+        refused("unequal wall sizes", 17, "13", fields(16, 19)),
+        refused("grid step neither one nor two wall sizes", 18, "15", fields(16, 19)),
+        refused("maze kind 7", 20, "7"),
+        refused("a marker value as pen colour", 5, "350"),
+        refused("a negative start colour", 10, "-5"),
+        refused("a finish colour beyond 24 bits", 15, "16777216"),
+        refused("a marker value as window colour", 55, "350"),
+        refused("window width 0", 37, "0"),
+        refused("a huge window height", 36, "1e12"),
+        refused("window state 5", 33, "5"),
+        refused("check box value 3", 45, "3"),
+        refused("a stage mode other than the drawing stage", 22, "2"),
+        refused("difficulty level 9", 21, "9"),
+        refused("a huge random pattern size", 76, "100000"),
+        refused("a cursor far off any window", 1, "1e300"),
+    };
+    return cases;
+}
+
+class MalformedMazefile : public HeadlessProgramTest {
+protected:
+    // The program that loads: settings unlike the file's in every field that matters.
+    void prepareLoader() {
+        setEverySetting(program.form);
+        program.form.ui.setWindowState(WindowState::Normal);  // so that the file's geometry applies
+        for (int section = 1; section <= sectionCount; ++section)
+            writeFileBytes(sectionPatternFile(section), "7\r\n9999,88\r\n");
+    }
+};
+
+// A file cut short or holding values that would break a stage: the load stops at
+// the end of the file, and whatever it does not reach or refuses keeps its value.
+TEST_F(MalformedMazefile, UnreachedAndRefusedValuesKeepTheirTargets) {
+    HeadlessProgram source;
+    applyExampleSettings(source.form, 4);
+    const Record good = recordTexts(source.form);
+    for (const MalformedCase& c : malformedCases()) {
+        SCOPED_TRACE(c.what);
+        prepareLoader();
+        const Record before = recordTexts(program.form);
+        Record inFile = good;
+        writeFileBytes("bad.maze", c.text(inFile));
+        applyMazefile(program.form, "bad.maze");
+        const Record after = recordTexts(program.form);
+        for (int k = 1; k <= settingsCount; ++k) {
+            if (k == 31 || k == 32) continue;  // the surface size is never read back
+            const bool kept = std::find(c.kept.begin(), c.kept.end(), k) != c.kept.end();
+            if (kept) {
+                if (c.kept.size() <= 4) ASSERT_NE(before[k - 1], inFile[k - 1]) << "field " << k << " shows no change";
+                EXPECT_EQ(after[k - 1], before[k - 1]) << "field " << k;
+            } else {
+                EXPECT_EQ(after[k - 1], inFile[k - 1]) << "field " << k;
+            }
+        }
+        for (int section = 1; section <= sectionCount; ++section) {
+            const std::string expected = section <= c.sectionsLoaded
+                                             ? std::to_string((section - 1) % 4 + 1) + "\r\n9999,88\r\n"
+                                             : "7\r\n9999,88\r\n";
+            EXPECT_EQ(fileBytes(sectionPatternFile(section)), expected) << "section " << section;
+        }
+        EXPECT_FALSE(program.form.files.isOpen(1));
+    }
+}
+
+}  // namespace
+}  // namespace tarnwick::test

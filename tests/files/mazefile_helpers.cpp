@@ -1,0 +1,75 @@
+#include "mazefile_helpers.h"
+
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "files/settings_record.h"
+
+namespace tarnwick::test {
+
+namespace {
+
+long distinctValue(int k, const SettingField& s) {
+    if (k == 16 || k == 17) return 12;
+    if (k == 18 || k == 19) return 24;
+    switch (s.check) {
+        case SettingCheck::Coordinate: return 100 + k;
+        case SettingCheck::Colour: return 0x10000 + k;
+        case SettingCheck::Range: return s.lo < 0 ? s.lo : s.hi;
+        case SettingCheck::DrawingMode: return 0;
+        case SettingCheck::Twips: return 1500 + 15 * k;
+        case SettingCheck::TwipsSize: return 3000 + 15 * k;
+        default: return 1000 + k;
+    }
+}
+
+}  // namespace
+
+void setEverySetting(Form57& f) {
+    const auto& table = settingsTable();
+    for (int k = 1; k <= settingsCount; ++k) {
+        const SettingField& s = table[k];
+        const long v = distinctValue(k, s);
+        switch (s.target) {
+            case SettingTarget::Field: f.*s.field = v; break;
+            case SettingTarget::PassageColour: f.passagecolors[s.index] = v; break;
+            case SettingTarget::ClassBox: f.ui.setControlValue("Check" + std::to_string(s.index), static_cast<int>(v)); break;
+            case SettingTarget::BackColour: f.canvas.setBackColour(v); break;
+            default: break;
+        }
+    }
+    f.ui.setWindowGeometry(distinctValue(34, table[34]), distinctValue(35, table[35]), distinctValue(37, table[37]),
+                           distinctValue(36, table[36]));
+    f.ui.setWindowState(WindowState::Maximized);
+}
+
+void writeFileBytes(const std::string& name, const std::string& bytes) {
+    std::ofstream out(name, std::ios::binary);
+    out << bytes;
+}
+
+std::vector<std::string> recordTexts(const Form57& form) {
+    std::vector<std::string> texts;
+    for (const FileValue& v : settingsRecordValues(form)) texts.push_back(v.number ? formatNumber(*v.number) : "");
+    return texts;
+}
+
+std::string mazefileText(const std::vector<std::string>& record, const std::string& sections) {
+    std::string line;
+    for (std::size_t i = 0; i < record.size(); ++i) line += (i ? "," : "") + record[i];
+    return line + "\r\n" + sections;
+}
+
+std::string plainSections(long code) {
+    std::string text;
+    for (int k = 1; k <= 12; ++k) text += std::to_string(code ? code : (k - 1) % 4 + 1) + "\r\n9999,88\r\n";
+    return text;
+}
+
+void applyMazefile(Form57& form, const std::string& name) {
+    ASSERT_TRUE(form.files.open(1, name, FileMode::Input));
+    form.applymazefile(Form57::MazefileReader::LoadPanel, 0);
+}
+
+}  // namespace tarnwick::test

@@ -1,0 +1,104 @@
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "files/name_rule.h"
+#include "support/headless_program.h"
+
+namespace tarnwick::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TypedName {
+    const char* typed;
+    const char* name;  // nullptr: refused, the name would reach outside the current directory
+};
+
+const TypedName typedNames[] = {
+    {"castle", "castle"},
+    {"  castle.old", "castle"},
+    {"castle  ", "castle  "},  // blanks at the end stay
+    {"castle.maze", "castle"},  // a click in the file list gives the drawing's name
+    {"a.b.c", "a"},
+    {"", ""},
+    {"   ", ""},
+    {".hidden", ""},
+    {"../up", ""},  // the dot cuts it before it can leave the directory
+    {"sub/castle", nullptr},
+    {"/tmp/castle", nullptr},
+    {"tab\there", nullptr},
+    {"line\nbreak", nullptr},
+};
+
+TEST(NameRule, TakesTheTypedTextUpToItsFirstDot) {
+    for (const TypedName& t : typedNames) {
+        const std::string name = drawingName(t.typed);
+        if (t.name) {
+            EXPECT_EQ(name, t.name) << '"' << t.typed << '"';
+            EXPECT_TRUE(isPlainFileName(name)) << '"' << t.typed << '"';
+        } else {
+            EXPECT_FALSE(isPlainFileName(name)) << '"' << t.typed << '"';
+        }
+    }
+}
+
+class SavePanelNames : public HeadlessProgramTest {
+protected:
+    // Types a name into the save panel and presses Enter.
+    void save(const std::string& typed) {
+        program.form.sdrawing_Click();
+        program.form.ui.setControlText("savebox", typed);
+        program.form.savedrawing(13);
+    }
+    int filesIn(const fs::path& dir) {
+        int n = 0;
+        for (auto it = fs::recursive_directory_iterator(dir); it != fs::recursive_directory_iterator(); ++it)
+            n += it->is_regular_file();
+        return n;
+    }
+};
+
+// Each typed name saves the two files under its name, or is refused with the
+// panel's message and writes nothing anywhere.
+TEST_F(SavePanelNames, SaveUnderTheNameOrRefuse) {
+    fs::create_directory("sub");
+    for (const TypedName& t : typedNames) {
+        SCOPED_TRACE(std::string("typed \"") + t.typed + "\"");
+        const auto messages = program.platform.messages().size();
+        const int before = filesIn(".");
+        save(t.typed);
+        if (t.name) {
+            EXPECT_TRUE(fs::exists(std::string(t.name) + ".maze"));
+            EXPECT_TRUE(fs::exists(std::string(t.name) + ".bmp"));
+            EXPECT_EQ(program.platform.messages().size(), messages);
+            fs::remove(std::string(t.name) + ".maze");
+            fs::remove(std::string(t.name) + ".bmp");
+        } else {
+            ASSERT_EQ(program.platform.messages().size(), messages + 1);
+            EXPECT_EQ(program.platform.messages().back(), "Error: bad file name.");
+            EXPECT_EQ(filesIn("."), before);
+        }
+        // Every Enter closes the panel.
+        EXPECT_FALSE(program.form.ui.control("savebox").visible);
+        EXPECT_EQ(program.form.ui.control("savebox").text, "");
+        EXPECT_EQ(program.form.paused, 0);
+    }
+}
+
+TEST_F(SavePanelNames, LoadAndImportRefuseNamesOutsideTheDirectoryWithTheirOwnMessages) {
+    Form57& f = program.form;
+    f.ldrawing_Click();
+    f.ui.setControlText("loadbox", "sub/castle");
+    f.loaddrawing(13);
+    EXPECT_EQ(program.platform.messages().back(), "Error: can't find file.");
+    f.importdrawing_Click();
+    f.ui.setControlText("importbox", "/tmp/castle");
+    f.importbitmap(13);
+    EXPECT_EQ(program.platform.messages().back(), "Error: can't find bitmap.");
+    EXPECT_FALSE(f.ui.control("importbox").visible);
+}
+
+}  // namespace
+}  // namespace tarnwick::test

@@ -1,0 +1,104 @@
+// The completion scan: one cell per call, a restart for a cell still to be
+// carved, the end after a whole sweep without one.
+#include "generation/making_fixture.h"
+
+namespace tarnwick::test {
+namespace {
+
+constexpr long passage = 0xF0E001;
+
+class CompletionScan : public MakingTest {
+protected:
+    void SetUp() override {
+        paintDrawing({"S.....",
+                      "......",
+                      "......",
+                      ".....F"});
+        form.picturedrawing = 1;
+        form.cursorcolor = 3;
+    }
+    // Tests the cell box at lattice cell (col, row) and says whether the scan started over.
+    bool restartsAt(LatticeCell c) {
+        const CellRect b = box(c);
+        form.scanx = b.x1;
+        form.scany = b.y1;
+        form.finishmaking();
+        return form.scanx == 1 && form.scany == 1;
+    }
+    void carve(LatticeCell c) {
+        const CellRect b = box(c);
+        form.canvas.fillBox(b.x1, b.y1, b.x2, b.y2, passage);
+    }
+};
+
+TEST_F(CompletionScan, RestartsForACleanCell) { EXPECT_TRUE(restartsAt({2, 1})); }
+
+TEST_F(CompletionScan, PassesOverCarvedAndSpoiltCells) {
+    carve({2, 1});
+    EXPECT_FALSE(restartsAt({2, 1}));
+    form.canvas.pset(box({3, 1}).x2 + 1, box({3, 1}).y2 + 1, 0x808080);  // one border pixel in its drawing cell
+    EXPECT_FALSE(restartsAt({3, 1}));
+    const CellRect cursor = box({4, 1});
+    form.canvas.fillBox(cursor.x1, cursor.y1, cursor.x2, cursor.y2, 3);  // the user's cursor counts as carved
+    EXPECT_FALSE(restartsAt({4, 1}));
+    EXPECT_FALSE(restartsAt({19, 1})) << "a cell reaching past the surface";
+}
+
+TEST_F(CompletionScan, PassesOverACellTheWalkerCannotReach) {
+    paintDrawing({"S.R...",
+                  "..R...",
+                  "RRR...",
+                  ".....F"});
+    form.picturedrawing = 1;
+    EXPECT_TRUE(restartsAt({1, 1}));
+    EXPECT_FALSE(restartsAt({4, 1}));
+}
+
+TEST_F(CompletionScan, ASweepWithoutACellToCarveEndsMaking) {
+    for (long row = 0; row < 4; ++row)
+        for (long col = 0; col < 6; ++col) carve({col, row});
+    form.scanx = 1;
+    form.scany = 1;
+    long passes = 0;
+    while (form.walkscan() == Form57::WalkAt::Next) ++passes;
+    EXPECT_EQ(form.programmode, 2);
+    // Every position of the 200 by 160 surface with step 10, from (1, 1).
+    EXPECT_EQ(passes, 20 * 16 - 1);
+}
+
+// 3d-mazes count a clean cell only when a plain step from a carved neighbour can enter it.
+class CompletionScan3d : public CompletionScan {
+protected:
+    void SetUp() override {
+        CompletionScan::SetUp();
+        form.mazekind = 2;
+    }
+    // Carves the cells of a column or row and the grid lines between them.
+    void carveRun(LatticeCell from, LatticeCell to) {
+        const CellRect a = box(from), b = box(to);
+        form.canvas.fillBox(a.x1, a.y1, b.x2, b.y2, passage);
+    }
+};
+
+TEST_F(CompletionScan3d, NeedsACarvedNeighbour) { EXPECT_FALSE(restartsAt({2, 1})); }
+
+TEST_F(CompletionScan3d, RestartsForACellBelowACorridorEnd) {
+    carveRun({2, 0}, {4, 0});  // a corridor ending above (2, 1), open at its back
+    EXPECT_TRUE(restartsAt({2, 1}));
+}
+
+TEST_F(CompletionScan3d, PassesOverACellBetweenCarvedCellsAboveAndBelow) {
+    carveRun({2, 0}, {4, 0});
+    carveRun({2, 2}, {4, 2});
+    EXPECT_FALSE(restartsAt({2, 1}));
+}
+
+TEST_F(CompletionScan3d, PassesOverACellWhoseOnlyCarvedNeighbourIsTheFinish) {
+    const CellRect f = box({2, 0});
+    form.finishx1 = f.x1, form.finishy1 = f.y1;
+    carve({2, 0});
+    EXPECT_FALSE(restartsAt({2, 1}));
+}
+
+}  // namespace
+}  // namespace tarnwick::test

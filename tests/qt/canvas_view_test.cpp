@@ -1,0 +1,78 @@
+#include <QApplication>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <thread>
+
+#include "window_fixture.h"
+
+namespace tarnwick::test {
+namespace {
+
+using WindowCanvas = WindowTest;
+
+const Art picture = {
+    "rrgg",
+    "r..g",
+    "b..y",
+    "bb#y",
+};
+
+TEST(WindowSize, DrawingSurfaceStartsAt800By600UnderTheMenuBar) {
+    Canvas canvas;
+    Ui ui;
+    ui.addMenu("options", "", "Options");
+    ui.addMenu("sandf", "options", "Place start and finish");
+    RecordingSink sink;
+    QtPlatform platform(*qApp);
+    platform.attach(canvas, ui, sink);
+    platform.show();
+    for (int i = 0; i < 100 && canvas.height() != platform.surface().height(); ++i) {
+        platform.processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_EQ(platform.surface().width(), 800);
+    EXPECT_EQ(platform.surface().height(), 600);
+    EXPECT_EQ(canvas.width(), 800);
+    EXPECT_EQ(canvas.height(), 600);
+}
+
+TEST_F(WindowCanvas, ShowsWhatIsPaintedOnTheCanvas) {
+    canvas.setBackColour(0xFFFFFF);
+    paintArt(canvas, 10, 20, picture);
+    canvas.setScreenOnly(true);
+    paintArt(canvas, 12, 21, {"m"});  // the screen layer shows too
+    pumpFor(std::chrono::milliseconds(40));
+    EXPECT_EQ(shownArt(9, 19, 6, 6), (Art{
+                                         "......",
+                                         ".rrgg.",
+                                         ".r.mg.",
+                                         ".b..y.",
+                                         ".bb#y.",
+                                         "......",
+                                     }));
+}
+
+TEST_F(WindowCanvas, AWaitingProgramShowsItsLastFrameAtOnce) {
+    canvas.setBackColour(0xFFFFFF);
+    platform.processEvents();  // a frame was just shown
+    paintArt(canvas, 0, 0, picture);
+    QTimer::singleShot(0, &platform.window(), [this] { platform.requestEnd(); });
+    platform.waitForEvents();
+    EXPECT_EQ(shownArt(0, 0, 4, 4), picture);
+}
+
+TEST_F(WindowCanvas, FollowsTheSurfacesSize) {
+    platform.window().resize(500, 400);
+    settleSize();
+    EXPECT_EQ(canvas.width(), platform.surface().width());
+    EXPECT_LT(canvas.width(), 800);
+
+    platform.window().showMinimized();
+    pumpFor(std::chrono::milliseconds(20));
+    EXPECT_GT(canvas.width(), 0);
+    EXPECT_GT(canvas.height(), 0);
+}
+
+}  // namespace
+}  // namespace tarnwick::test

@@ -1,0 +1,114 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTime>
+#include <QTimer>
+
+#include <thread>
+
+#include "window_fixture.h"
+
+namespace tarnwick::test {
+namespace {
+
+using WindowEvents = WindowTest;
+using namespace std::chrono_literals;
+
+TEST_F(WindowEvents, WaitingWakesForATimerTick) {
+    ui.addTimer("Timer1");
+    ui.setTimerInterval("Timer1", 20);
+    ui.setTimerEnabled("Timer1", true);
+    platform.processEvents();
+    const auto start = std::chrono::steady_clock::now();
+    platform.waitForEvents();
+    EXPECT_EQ(sink.take(), std::vector<std::string>{"timer Timer1"});
+    EXPECT_GE(std::chrono::steady_clock::now() - start, 10ms);
+}
+
+TEST_F(WindowEvents, TicksDoNotPileUpWhileTheProgramIsBusy) {
+    ui.addTimer("Timer1");
+    ui.setTimerInterval("Timer1", 5);
+    ui.setTimerEnabled("Timer1", true);
+    platform.processEvents();
+    for (int i = 0; i < 10; ++i) {
+        std::this_thread::sleep_for(6ms);
+        QCoreApplication::processEvents();  // Qt sees the ticks, the program does not take them
+    }
+    platform.processEvents();
+    EXPECT_EQ(sink.take(), std::vector<std::string>{"timer Timer1"});
+}
+
+TEST_F(WindowEvents, ADisabledTimerIsSilentEvenWithATickWaiting) {
+    ui.addTimer("Timer1");
+    ui.setTimerInterval("Timer1", 5);
+    ui.setTimerEnabled("Timer1", true);
+    platform.processEvents();
+    std::this_thread::sleep_for(8ms);
+    QCoreApplication::processEvents();
+    ui.setTimerEnabled("Timer1", false);
+    pumpFor(30ms);
+    EXPECT_TRUE(sink.take().empty());
+}
+
+TEST_F(WindowEvents, ClosingTheWindowEndsTheProgram) {
+    EXPECT_FALSE(platform.endRequested());
+    QTimer::singleShot(5, &platform.window(), [this] { platform.window().close(); });
+    platform.waitForEvents();  // returns for the close although nothing was queued
+    EXPECT_TRUE(platform.endRequested());
+}
+
+TEST_F(WindowEvents, AMessageBoxHoldsEventsBackUntilTheProgramAsks) {
+    QString shownText;
+    QTimer::singleShot(10, &platform.window(), [&] {
+        QTest::keyClick(&platform.surface(), Qt::Key_A);  // arrives while the box is up
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shownText = box->text();
+        EXPECT_EQ(box->buttons().size(), 1);
+        box->button(QMessageBox::Ok)->click();
+    });
+    platform.messageBox("Error: can't find file.");
+    EXPECT_EQ(shownText, "Error: can't find file.");
+    EXPECT_TRUE(sink.take().empty()) << "delivered inside the message box";
+    platform.processEvents();
+    EXPECT_EQ(sink.take(), std::vector<std::string>{"key 65"});
+}
+
+TEST_F(WindowEvents, WindowPropertiesFollowTheModel) {
+    ui.setWindowCaption("Tarnwick - (drawing)");
+    ui.setWindowGeometry(1500, 750, 9000, 6000);
+    platform.processEvents();
+    EXPECT_EQ(platform.window().windowTitle(), "Tarnwick - (drawing)");
+    EXPECT_EQ(platform.window().size(), QSize(600, 400));
+
+    ui.setWindowState(WindowState::Maximized);
+    platform.processEvents();
+    EXPECT_TRUE(platform.window().isMaximized());
+    ui.setWindowState(WindowState::Normal);
+    platform.processEvents();
+    EXPECT_FALSE(platform.window().isMaximized());
+}
+
+TEST_F(WindowEvents, TheUsersStateChangeLetsTheProgramAskAgain) {
+    ui.setWindowState(WindowState::Maximized);
+    platform.processEvents();
+    platform.window().showNormal();  // the user restores the window
+    platform.processEvents();
+    EXPECT_EQ(ui.window().state, WindowState::Normal);
+    ui.setWindowState(WindowState::Maximized);
+    platform.processEvents();
+    EXPECT_TRUE(platform.window().isMaximized());
+}
+
+TEST_F(WindowEvents, ClockIsSecondsSinceMidnight) {
+    const double before = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+    const double now = platform.clock();
+    const double after = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+    if (after < before) GTEST_SKIP() << "midnight passed";
+    EXPECT_GE(now, before);
+    EXPECT_LE(now, after);
+}
+
+}  // namespace
+}  // namespace tarnwick::test

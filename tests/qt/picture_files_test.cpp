@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "platform/picture_files.h"
+#include "support/headless_work_dir.h"
+
+namespace tarnwick::test {
+namespace {
+
+std::string bytesOf(const std::string& fileName) {
+    std::ifstream in(fileName, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void writeBytes(const std::string& fileName, const std::string& bytes) {
+    std::ofstream(fileName, std::ios::binary) << bytes;
+}
+
+void putLe32(std::string& bytes, std::size_t at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// Odd width: every row carries padding.
+Picture sample() {
+    Picture p(5, 3);
+    const std::uint32_t colours[] = {0x000000, 0xFFFFFF, 0x0000FF, 0x00FF00, 0xFF0000, 0x123456, 0xC0C0C0, 0x7C00};
+    for (std::size_t i = 0; i < p.pixels.size(); ++i) p.pixels[i] = colours[i % 8] ^ static_cast<std::uint32_t>(i);
+    return p;
+}
+
+class PictureFiles : public ::testing::Test {
+protected:
+    TempWorkDir dir;
+};
+
+TEST_F(PictureFiles, RoundTripIsExactAndRepeatable) {
+    const Picture picture = sample();
+    ASSERT_TRUE(savePictureFile(picture, "drawing1.bmp"));
+    const auto loaded = loadPictureFile("drawing1.bmp");
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(*loaded, picture);
+
+    ASSERT_TRUE(savePictureFile(*loaded, "drawing2.bmp"));
+    EXPECT_EQ(bytesOf("drawing1.bmp"), bytesOf("drawing2.bmp"));
+
+    const std::string bytes = bytesOf("drawing1.bmp");
+    ASSERT_GE(bytes.size(), 54u);
+    EXPECT_EQ(bytes.substr(0, 2), "BM");
+    EXPECT_EQ(static_cast<unsigned char>(bytes[28]), 24) << "bits per pixel";
+}
+
+TEST_F(PictureFiles, SavingReplacesAWholeFile) {
+    ASSERT_TRUE(savePictureFile(Picture(40, 30, 0xFFFFFF), "drawing1.bmp"));
+    ASSERT_TRUE(savePictureFile(sample(), "drawing1.bmp"));
+    EXPECT_EQ(loadPictureFile("drawing1.bmp"), sample());
+}
+
+TEST_F(PictureFiles, AFailedSaveLeavesNoFile) {
+    EXPECT_FALSE(savePictureFile(sample(), "missing-folder/drawing1.bmp"));
+    EXPECT_FALSE(savePictureFile(Picture(), "empty.bmp"));
+    EXPECT_FALSE(std::filesystem::exists("empty.bmp"));
+}
+
+TEST_F(PictureFiles, BadFilesAreRefused) {
+    ASSERT_TRUE(savePictureFile(Picture(64, 64, 0x00FF00), "good.bmp"));
+    const std::string good = bytesOf("good.bmp");
+
+    std::string wide = good;
+    putLe32(wide, 18, 100000);  // width
+    std::string tall = good;
+    putLe32(tall, 22, 0x7FFFFFFF);  // height
+    std::string zero = good;
+    putLe32(zero, 18, 0);
+    std::string badDepth = good;
+    badDepth[28] = 7;
+    const struct {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"truncated pixels", good.substr(0, good.size() / 2)},
+        {"header only", good.substr(0, 54)},
+        {"cut header", good.substr(0, 20)},
+        {"empty file", ""},
+        {"not a picture", "this is not a bitmap, just some text of the right length and more of it"},
+        {"absurd width", wide},
+        {"absurd height", tall},
+        {"zero width", zero},
+        {"impossible depth", badDepth},
+    };
+    for (const auto& c : cases) {
+        writeBytes("bad.bmp", c.bytes);
+        EXPECT_FALSE(loadPictureFile("bad.bmp")) << c.what;
+    }
+    EXPECT_FALSE(loadPictureFile("no-such-file.bmp"));
+    EXPECT_TRUE(loadPictureFile("good.bmp"));
+}
+
+}  // namespace
+}  // namespace tarnwick::test

@@ -1,0 +1,36 @@
+#include <QPrinterInfo>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/headless_work_dir.h"
+#include "window_fixture.h"
+
+namespace tarnwick::test {
+namespace {
+
+using WindowPrinting = WindowTest;
+
+std::string head(const std::string& fileName, std::size_t n) {
+    std::ifstream in(fileName, std::ios::binary);
+    std::string bytes(n, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(n));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+TEST_F(WindowPrinting, WithoutAPrinterPagesBecomeNumberedPdfFiles) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a real printer would print";
+    TempWorkDir dir;
+    std::ofstream("tarnwick-print-1.pdf") << "taken";
+    const Picture page(80, 60, 0x0000FF);
+    const PrintResult first = platform.printPage(page);
+    EXPECT_TRUE(first.ok);
+    EXPECT_EQ(first.where, "tarnwick-print-2.pdf");
+    EXPECT_EQ(head("tarnwick-print-2.pdf", 5), "%PDF-");
+    EXPECT_EQ(platform.printPage(page).where, "tarnwick-print-3.pdf");
+    EXPECT_EQ(head("tarnwick-print-1.pdf", 5), "taken");
+}
+
+}  // namespace
+}  // namespace tarnwick::test

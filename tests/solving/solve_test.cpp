@@ -1,0 +1,182 @@
+#include "solving/solving_fixture.h"
+
+namespace tarnwick::test {
+namespace {
+
+// Mazes with dead ends on every side of the way, so the walker has to go into
+// them and wipe its trail on the way out.
+const MazeArt twisty = {
+    "###########",
+    "#S....#...#",
+    "#.###.#.#.#",
+    "#.#...#.#.#",
+    "#.#.###.#.#",
+    "#.#...#.#.#",
+    "#.###.#.#.#",
+    "#...#...#F#",
+    "###########",
+};
+
+const MazeArt startInTheMiddle = {
+    "###########",
+    "#...#.....#",
+    "#.#.#.###.#",
+    "#.#...#S..#",
+    "#.#####.###",
+    "#.....#...#",
+    "#####.###.#",
+    "#F....#...#",
+    "###########",
+};
+
+// The finish above the start, reached from below; the start opens upwards only.
+const MazeArt finishAbove = {
+    "#########",
+    "#F#.....#",
+    "#.#.###.#",
+    "#...#S..#",
+    "#########",
+};
+
+struct SolveCase {
+    const char* name;
+    const MazeArt* maze;
+    long wall;
+};
+
+class SolvedTrail : public SolvingTest, public ::testing::WithParamInterface<SolveCase> {};
+
+// The trail read back from the pixels is the way from start to finish and
+// nothing else: every dead end the walker went into is wiped again, and every
+// other pixel shows the maze as it was.
+TEST_P(SolvedTrail, IsExactlyTheWayFromStartToFinish) {
+    const SolveCase& c = GetParam();
+    paintMaze(*c.maze, c.wall);
+    const Picture maze = form.canvas.image();
+
+    solveToTheEnd();
+
+    EXPECT_EQ(form.ui.window().caption, "The Quillary Tarnwick-(computer has solved maze)");
+    const auto path = pathFromStartToFinish(*c.maze);
+    const auto expected = trailPixels(path);
+    EXPECT_EQ(pixelsOf(startShifted), expected);
+    const CellRect f = box(finishCell);
+    for (long y = 0; y < form.canvas.height(); ++y)
+        for (long x = 0; x < form.canvas.width(); ++x) {
+            const bool inFinish = x >= f.x1 && x <= f.x2 && y >= f.y1 && y <= f.y2;
+            if (expected.count({x, y})) continue;
+            const long want = inFinish ? finishShifted : static_cast<long>(maze.at(x, y));
+            ASSERT_EQ(form.canvas.point(x, y), want) << "at (" << x << ", " << y << ")";
+        }
+    EXPECT_EQ(form.mazeprogress, 3);
+    EXPECT_EQ(form.finishfound, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Mazes, SolvedTrail,
+                         ::testing::Values(SolveCase{"twisty10", &twisty, 10}, SolveCase{"twisty5", &twisty, 5},
+                                           SolveCase{"middle10", &startInTheMiddle, 10},
+                                           SolveCase{"middle5", &startInTheMiddle, 5},
+                                           SolveCase{"above10", &finishAbove, 10},
+                                           SolveCase{"above7", &finishAbove, 7}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class SolveStage : public SolvingTest {};
+
+TEST_F(SolveStage, SetUpKeepsTheShiftedColoursAndSavesThePlacedMaze) {
+    paintMaze(twisty, 10);
+    form.endpointoption = 0;
+    solveToTheEnd();
+    EXPECT_EQ(form.keptstartcolor, startShifted);
+    EXPECT_EQ(form.keptfinishcolor, finishShifted);
+    EXPECT_EQ(form.colorskept, 1);
+    // Back on the palette after the run.
+    EXPECT_EQ(form.startcolor, 0xFF00FF);
+    EXPECT_EQ(form.finishcolor, 0x808080);
+    EXPECT_TRUE(form.ui.menu("srndpatterns").enabled);
+    const auto placed = platform.loadPicture("drawing2.bmp");
+    ASSERT_TRUE(placed.has_value());
+    EXPECT_EQ(static_cast<long>(placed->at(box(startCell).x1, box(startCell).y1)), startShifted);
+    EXPECT_EQ(static_cast<long>(placed->at(box(finishCell).x1, box(finishCell).y1)), finishShifted);
+}
+
+TEST_F(SolveStage, CaptionFollowsThePlayTickAndAPendingSearch) {
+    struct Case {
+        bool computerTicked;
+        long endpoint, found;
+        const char* caption;
+    };
+    for (const Case c : {Case{true, 0, 0, "The Quillary Tarnwick-(computer is solving maze)"},
+                         Case{false, 0, 0, "The Quillary Tarnwick-(user is solving maze)"},
+                         Case{true, 1, 1, "The Quillary Tarnwick-(computer is solving maze)"},
+                         Case{false, 1, 0, "The Quillary Tarnwick-(searching for finish)"}}) {
+        paintMaze(twisty, 10);
+        standardColours(form);
+        form.ui.setChecked("playmodeoff", c.computerTicked);
+        form.endpointoption = c.endpoint;
+        form.finishfound = c.found;
+        form.programmode = 3;
+        std::string seen;
+        platform.setFeeder([&](HeadlessPlatform&) {
+            if (seen.empty()) seen = form.ui.window().caption;
+            form.programmode = 0;
+        });
+        form.solvestage();
+        EXPECT_EQ(seen, c.caption);
+    }
+}
+
+// Back to placing: the placing stage's colours come back and the squares are
+// erased with the colours under them. The solved wait records progress 3 after
+// the command, so "Place start and finish" from the solved maze leaves 3 too.
+TEST_F(SolveStage, ReturnToPlacingErasesTheSquares) {
+    paintMaze(twisty, 10);
+    form.startunder = form.finishunder = black;
+    form.savedstartunder = form.savedfinishunder = white;
+    platform.setFeeder([&](HeadlessPlatform& p) {
+        if (form.programmode == 4) p.pushMenu("sandf");
+    });
+    form.ui.setEnabled("sandf", true);
+    form.solvestage();
+    EXPECT_EQ(form.programmode, 2);
+    EXPECT_EQ(form.mazeprogress, 3);
+    EXPECT_EQ(form.startunder, white);
+    EXPECT_EQ(form.canvas.point(form.startx1, form.starty1), white);
+    EXPECT_EQ(form.canvas.point(form.finishx2, form.finishy2), white);
+}
+
+// A finish the walker cannot reach: it walks on until a command ends the run.
+TEST_F(SolveStage, UnreachableFinishWalksOnUntilACommand) {
+    const MazeArt cutOff = {
+        "#########",
+        "#S....#F#",
+        "#.###.###",
+        "#.......#",
+        "#########",
+    };
+    paintMaze(cutOff, 10);
+    platform.setFeeder([&](HeadlessPlatform& p) {
+        if (p.passes() == 20'000) form.programmode = 1;
+    });
+    form.solvestage();
+    EXPECT_EQ(form.programmode, 1);
+    EXPECT_EQ(platform.passes(), 20'000u);
+    EXPECT_EQ(form.mazeprogress, 3);
+}
+
+// With every square field at -10 (no usable cell) nothing is read but -1 and
+// nothing is painted: the walker wanders until a command ends the run.
+TEST_F(SolveStage, SquaresOffTheSurfaceNeitherCrashNorPaint) {
+    paintMaze(twisty, 10);
+    const Picture before = form.canvas.image();
+    form.startx1 = form.starty1 = form.startx2 = form.starty2 = -10;
+    form.finishx1 = form.finishy1 = form.finishx2 = form.finishy2 = -100;
+    platform.setFeeder([&](HeadlessPlatform& p) {
+        if (p.passes() == 500) form.programmode = 0;
+    });
+    form.solvestage();
+    EXPECT_EQ(form.programmode, 0);
+    EXPECT_TRUE(form.canvas.image() == before);
+}
+
+}  // namespace
+}  // namespace tarnwick::test

@@ -1,0 +1,66 @@
+#pragma once
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/geometry.h"
+#include "support/headless_program.h"
+#include "support/pixel_art.h"
+
+namespace tarnwick::test {
+
+// Default colour classes, white passages, and the squares in their placing
+// colours (magenta - 1 and grey + 1, shifted off the palette).
+constexpr long white = 0xFFFFFF;
+constexpr long black = 0x000000;
+constexpr long startShifted = 0xFF00FE;
+constexpr long finishShifted = 0x808081;
+void standardColours(State& state);
+
+// A maze drawn as cells and the walls between them: the characters at odd row
+// and odd column are cells ('.' a cell, 'S' the start, 'F' the finish, '#' no
+// cell), the ones between two cells are '.' for an opening and '#' for a wall.
+//   #######
+//   #S..#F#
+//   ###.#.#
+//   #.....#
+//   #######
+using MazeArt = std::vector<std::string>;
+
+struct Cell {
+    long row = 0, col = 0;
+    auto operator<=>(const Cell&) const = default;
+};
+
+// The program on a small headless surface, with the maze stages' fields set up.
+class SolvingTest : public ::testing::Test {
+protected:
+    explicit SolvingTest(int width = 160, int height = 120);
+
+    // Black drawing, white passages painted cell box to cell box; the squares on
+    // S and F; the lattice, wall size and grid step of the art.
+    void paintMaze(const MazeArt& art, long wall);
+    CellRect box(Cell cell) const;  // the cell box of a cell of the art
+    Pixel centre(Cell cell) const;
+
+    // The cells from S to F, each next to the one before.
+    std::vector<Cell> pathFromStartToFinish(const MazeArt& art) const;
+    // The pixels a finished trail covers: the start square and the segments between centres.
+    std::set<std::pair<long, long>> trailPixels(const std::vector<Cell>& path) const;
+    std::set<std::pair<long, long>> pixelsOf(long colour) const;
+
+    // Runs the solve stage until the maze is solved (or the budget runs out); the
+    // picture is then left as the solved maze showed it.
+    void solveToTheEnd(std::uint64_t passBudget = 200'000);
+
+    TempWorkDir workDir;
+    HeadlessProgram program;
+    Form57& form;
+    HeadlessPlatform& platform;
+    Cell startCell, finishCell;
+};
+
+}  // namespace tarnwick::test

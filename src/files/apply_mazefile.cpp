@@ -1,6 +1,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "core/geometry.h"
 #include "files/pattern_sections.h"
 #include "files/settings_record.h"
 #include "shell/form57.h"
@@ -127,13 +128,14 @@ void Form57::mazefileticks() {
     if (filloption == 0 || filloption == 1) menus::tickOne(ui, {"gofinish", "stopfinish"}, filloption);
 }
 
-void Form57::finishexampleload(int example) {
-    prevcellx1 = cellx1;
-    prevcelly1 = celly1;
-    prevcellx2 = cellx2;
-    prevcelly2 = celly2;
+void Form57::afterloadsteps() {
+    setPreviousCell(*this, currentCell(*this));
     gridchanged = 1;
     mazefileticks();
+}
+
+void Form57::finishexampleload(int example) {
+    afterloadsteps();
     panelopen = 0;
     menus::tickOne(ui, {"usediamond", "usetree", "usetemple", "usespace"},
               example == 3 ? 0 : example == 4 ? 1 : example == 1 ? 2 : 3);

@@ -19,13 +19,16 @@ void Form57::opendrawingpanel(const char* prompt, const char* box, const char* l
     ui.setFocus(box);  // so that typing goes to the name at once
 }
 
+// Enter and Escape both close a panel with the whole panel-closed restore.
 void Form57::closedrawingpanel(const char* prompt, const char* box, const char* list) {
+    panelclosedrestore();
     ui.setControlText(box, "");
     for (const char* control : {box, list, prompt}) {
         ui.setControlEnabled(control, false);
         ui.setControlVisible(control, false);
     }
     if (ui.focus() == box) ui.setFocus("");
+    panelopen = 0;
 }
 
 std::string Form57::typeddrawingname(const char* box) {

@@ -7,9 +7,6 @@ namespace tarnwick {
 
 void Form57::importbitmap(int keyCode) {
     if (keyCode != 13 && keyCode != 27) return;
-    paused = 0;
-    panelopen = 0;
-    panelclosedrestore();
     if (keyCode == 13) {
         const std::string name = typeddrawingname("importbox");
         const std::optional<Picture> picture =
@@ -23,7 +20,6 @@ void Form57::importbitmap(int keyCode) {
         }
     }
     closedrawingpanel("importlabel", "importbox", "importlist");
-    panelopen = 0;
 }
 
 }  // namespace tarnwick

@@ -2,33 +2,20 @@
 
 #include "files/name_rule.h"
 #include "shell/form57.h"
+#include "shell/shell_values.h"
 
 namespace tarnwick {
 
-namespace {
-
-constexpr const char* loadprompt = "loadlabel";
-constexpr const char* loadbox = "loadbox";
-constexpr const char* loadlist = "loadlist";
-
-}  // namespace
-
 void Form57::loaddrawing(int keyCode) {
     if (keyCode != 13 && keyCode != 27) return;
+    bool loaded = false;
     if (keyCode == 13) {
         examplerestore();
-        if (loaddrawingfiles(typeddrawingname(loadbox))) {
-            // The drawing items come back at once, as after Escape, so the loaded drawing can be saved again.
-            panelclosedrestore();
-            closedrawingpanel(loadprompt, loadbox, loadlist);
-            panelopen = 0;
-            canvas.clearScreenLayer();
-            return;
-        }
+        loaded = loaddrawingfiles(typeddrawingname("loadbox"));
     }
-    panelclosedrestore();
-    closedrawingpanel(loadprompt, loadbox, loadlist);
-    panelopen = 0;
+    // Also after a load the drawing items come back at once, as after Escape.
+    closedrawingpanel("loadlabel", "loadbox", "loadlist");
+    if (loaded) canvas.clearScreenLayer();
 }
 
 // False, with its message shown, when the mazefile or its picture cannot be read;
@@ -51,13 +38,8 @@ bool Form57::loaddrawingfiles(const std::string& name) {
     static constexpr const char* stagetexts[] = {"-(drawing picture for 'Regular mazes')",
                                                  "-(drawing picture for '3d-pipe-mazes')",
                                                  "-(drawing picture for '3d-mazes')"};
-    if (mazekind >= 0 && mazekind <= 2) ui.setWindowCaption(std::string("The Quillary Tarnwick") + stagetexts[mazekind]);
-    prevcellx1 = cellx1;
-    prevcelly1 = celly1;
-    prevcellx2 = cellx2;
-    prevcelly2 = celly2;
-    gridchanged = 1;
-    mazefileticks();
+    if (mazekind >= 0 && mazekind <= 2) ui.setWindowCaption(stagecaption(stagetexts[mazekind]));
+    afterloadsteps();
     // The loaded picture is the drawing now, not the example's.
     examplepending = 0;
     return true;

@@ -11,10 +11,6 @@ namespace tarnwick {
 
 namespace {
 
-constexpr const char* saveprompt = "savelabel";
-constexpr const char* savebox = "savebox";
-constexpr const char* savelist = "savelist";
-
 bool renameFile(const std::string& from, const std::string& to) {
     std::error_code error;
     std::filesystem::rename(from, to, error);
@@ -30,13 +26,9 @@ void removeFile(const std::string& name) {
 
 void Form57::savedrawing(int keyCode) {
     if (keyCode != 13 && keyCode != 27) return;
-    paused = 0;
-    panelopen = 0;
+    if (keyCode == 13) savedrawingfiles(typeddrawingname("savebox"));
     // The whole restore, "Import Bitmap" included, so that it can be used right after a save.
-    panelclosedrestore();
-    if (keyCode == 13) savedrawingfiles(typeddrawingname(savebox));
-    closedrawingpanel(saveprompt, savebox, savelist);
-    panelopen = 0;
+    closedrawingpanel("savelabel", "savebox", "savelist");
 }
 
 // The mazefile and its picture are written under temporary names and renamed
@@ -68,7 +60,7 @@ void Form57::savedrawingfiles(const std::string& name) {
         platform.messageBox("Error: bad file name.");
         return;
     }
-    ui.refreshFileList(savelist);
+    ui.refreshFileList("savelist");
     ui.refreshFileList("loadlist");
     canvas.clearScreenLayer();
 }

@@ -116,7 +116,7 @@ void Form57::walkevents() {
     if (panelopen == 0 && panelBefore != 0 && creationmode == -1) paintcellbox(cursorcolor);
 }
 
-void Form57::walkidlecheck() { return;
+void Form57::walkidlecheck() {
     const bool idle = carvemode == 1 && creationmode == 1 && panelopen == 0 && paused == 0 &&
                       cellx1 == idlecellx && celly1 == idlecelly;
     idlecellx = cellx1;

@@ -68,20 +68,20 @@ protected:
 // ever; after a while it travels as a trapped one does, and making ends.
 TEST_F(PatternMaking, EndsWithEmptyPatterns) {
     writeAll("9999,88\r\n");
-    ASSERT_TRUE(makeMaze(20'000'000));
+    ASSERT_TRUE(makeMaze(2'000'000));
     EXPECT_EQ(form.programmode, 2);
     expectEveryCellCarved();
 }
 
 TEST_F(PatternMaking, EndsWithMissingPatternFiles) {
     for (long pattern = 1; pattern <= 4; ++pattern) std::filesystem::remove(patternfilename(0, pattern));
-    ASSERT_TRUE(makeMaze(20'000'000));
+    ASSERT_TRUE(makeMaze(2'000'000));
     expectEveryCellCarved();
 }
 
 TEST_F(PatternMaking, EndsWithGarbageWithoutAnEnd) {
     writeAll("x,,7\r\n1.5,abc\r\n");
-    ASSERT_TRUE(makeMaze(20'000'000));
+    ASSERT_TRUE(makeMaze(2'000'000));
     expectEveryCellCarved();
 }
 

@@ -75,6 +75,15 @@ TEST_F(WindowEvents, AMessageBoxHoldsEventsBackUntilTheProgramAsks) {
     EXPECT_EQ(sink.take(), std::vector<std::string>{"key 65"});
 }
 
+TEST_F(WindowEvents, AHandlerThatTakesEventsItselfKeepsTheirOrder) {
+    sink.onEvent = [this](const std::string& event) {
+        if (event == "key 65") platform.processEvents();  // a command that runs a loop of its own
+    };
+    for (Qt::Key key : {Qt::Key_A, Qt::Key_B, Qt::Key_C}) QTest::keyClick(&platform.surface(), key);
+    platform.processEvents();
+    EXPECT_EQ(sink.take(), (std::vector<std::string>{"key 65", "key 66", "key 67"}));
+}
+
 TEST_F(WindowEvents, WindowPropertiesFollowTheModel) {
     ui.setWindowCaption("Tarnwick - (drawing)");
     ui.setWindowGeometry(1500, 750, 9000, 6000);

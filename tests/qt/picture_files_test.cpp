@@ -1,3 +1,5 @@
+#include <QImage>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -50,6 +52,38 @@ TEST_F(PictureFiles, RoundTripIsExactAndRepeatable) {
     ASSERT_GE(bytes.size(), 54u);
     EXPECT_EQ(bytes.substr(0, 2), "BM");
     EXPECT_EQ(static_cast<unsigned char>(bytes[28]), 24) << "bits per pixel";
+}
+
+TEST_F(PictureFiles, OtherKindsOfBmpLoad) {
+    // 8-bit and 1-bit with a palette, as other programs write them.
+    QImage indexed(3, 2, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(18, 52, 86)});
+    const int indices[2][3] = {{0, 1, 2}, {2, 1, 0}};
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) indexed.setPixel(x, y, static_cast<uint>(indices[y][x]));
+    ASSERT_TRUE(indexed.save("indexed.bmp", "BMP"));
+    Picture expected(3, 2);
+    expected.pixels = {0x0000FF, 0xFF0000, 0x563412, 0x563412, 0xFF0000, 0x0000FF};
+    EXPECT_EQ(loadPictureFile("indexed.bmp"), expected);
+
+    QImage mono(9, 2, QImage::Format_Mono);
+    mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    mono.fill(1);
+    mono.setPixel(8, 1, 0);
+    ASSERT_TRUE(mono.save("mono.bmp", "BMP"));
+    Picture white(9, 2, 0xFFFFFF);
+    white.at(8, 1) = 0;
+    EXPECT_EQ(loadPictureFile("mono.bmp"), white);
+
+    // Rows stored top-down: a negative height.
+    ASSERT_TRUE(savePictureFile(sample(), "bottom-up.bmp"));
+    std::string bytes = bytesOf("bottom-up.bmp");
+    const std::size_t rowBytes = 16, dataAt = 54;
+    std::string flipped = bytes.substr(0, dataAt);
+    for (int row = 2; row >= 0; --row) flipped += bytes.substr(dataAt + row * rowBytes, rowBytes);
+    putLe32(flipped, 22, static_cast<std::uint32_t>(-3));
+    writeBytes("top-down.bmp", flipped);
+    EXPECT_EQ(loadPictureFile("top-down.bmp"), sample());
 }
 
 TEST_F(PictureFiles, SavingReplacesAWholeFile) {

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <chrono>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -36,8 +37,14 @@ public:
     // The events since the last call.
     std::vector<std::string> take() { return std::exchange(events_, {}); }
 
+    // Runs after an event was written down, as the program's handler would.
+    std::function<void(const std::string& event)> onEvent;
+
 private:
-    void add(std::string event) { events_.push_back(std::move(event)); }
+    void add(std::string event) {
+        events_.push_back(event);
+        if (onEvent) onEvent(event);
+    }
     std::vector<std::string> events_;
 };
 

@@ -50,7 +50,7 @@ void CanvasView::mousePressEvent(QMouseEvent* event) {
 
 void CanvasView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (onResized) onResized(width(), height());
+    if (onResized) onResized();
 }
 
 }  // namespace tarnwick

@@ -19,7 +19,7 @@ public:
     void takeFrame(const Canvas& canvas);
 
     std::function<void(int button)> onMouseDown;        // 1 left, 2 right, 4 middle
-    std::function<void(int width, int height)> onResized;
+    std::function<void()> onResized;
 
     QSize sizeHint() const override { return {800, 600}; }
 

@@ -57,14 +57,21 @@ void QtPlatform::attach(Canvas& canvas, Ui& ui, EventSink& sink) {
 
     CanvasView& view = window_->surface();
     view.onMouseDown = [this, &sink](int button) { queue_.push([&sink, button] { sink.mouseDown(button); }); };
-    view.onResized = [this](int width, int height) {
-        queue_.push([this, width, height] { canvas_->resize(width, height); });
-    };
+    view.onResized = [this] { queueCanvasResize(); };
     // A window shown already has had its resize events; a hidden one gets them on show.
-    if (view.isVisible()) {
-        queue_.push([this, width = view.width(), height = view.height()] { canvas_->resize(width, height); });
-    }
+    if (view.isVisible()) queueCanvasResize();
     showModel();  // menus built so far appear with the window
+}
+
+void QtPlatform::queueCanvasResize() {
+    // Dragging a window edge resizes many times a pass: the canvas takes the last size once.
+    if (canvasResizeQueued_) return;
+    canvasResizeQueued_ = true;
+    queue_.push([this] {
+        canvasResizeQueued_ = false;
+        const CanvasView& view = window_->surface();
+        canvas_->resize(view.width(), view.height());
+    });
 }
 
 void QtPlatform::processEvents() {

@@ -49,6 +49,7 @@ public:
 private:
     using Clock = std::chrono::steady_clock;
 
+    void queueCanvasResize();
     void deliver();
     void showModel();
     void showCanvas(bool evenIfEarly, Clock::time_point now);
@@ -57,6 +58,7 @@ private:
     std::unique_ptr<MainWindow> window_;
     EventQueue queue_;
     bool endRequested_ = false;
+    bool canvasResizeQueued_ = false;
 
     Canvas* canvas_ = nullptr;
     Ui* ui_ = nullptr;

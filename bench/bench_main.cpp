@@ -7,8 +7,10 @@
 #include <string_view>
 
 #include "platform/headless/headless_platform.h"
+#include "making.h"
 #include "polling_loop.h"
 #include "qt_offscreen.h"
+#include "solving.h"
 
 namespace {
 
@@ -32,6 +34,8 @@ const Case cases[] = {
          bench::withQtWindow([&](Platform& platform) { rate = bench::pollingLoopRate(platform, passes); });
          return rate;
      }},
+    {"making", 10'000'000, bench::makingRate},
+    {"solving", 5'000'000, bench::solvingRate},
 };
 
 bool chosen(std::string_view name, int argc, char** argv) {

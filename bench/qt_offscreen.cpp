@@ -1,10 +1,8 @@
 #include "qt_offscreen.h"
 
-#include <QApplication>
-
 #include <cstdlib>
 
-#include "platform/qt/qt_platform.h"
+#include "platform/qt/run_in_window.h"
 
 namespace tarnwick::bench {
 
@@ -13,10 +11,7 @@ void withQtWindow(const std::function<void(Platform&)>& work) {
     int argc = 1;
     char name[] = "tarnwick-bench";
     char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
-    QtPlatform platform(app);
-    platform.show();
-    work(platform);
+    runInWindow(argc, argv, work);
 }
 
 }  // namespace tarnwick::bench

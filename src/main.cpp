@@ -1,14 +1,10 @@
-#include <QApplication>
-
-#include "platform/qt/qt_platform.h"
+#include "platform/qt/run_in_window.h"
 #include "shell/form57.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tarnwick"));
-    tarnwick::QtPlatform platform(app);
-    tarnwick::Form57 form(platform);
-    platform.show();
-    form.run();
+    tarnwick::runInWindow(argc, argv, [](tarnwick::Platform& platform) {
+        tarnwick::Form57 form(platform);
+        form.run();
+    });
     return 0;
 }

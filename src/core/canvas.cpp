@@ -18,7 +18,7 @@ bool clipRange(long a, long b, int size, long& lo, long& hi) {
 }  // namespace
 
 Canvas::Canvas(int width, int height)
-    : width_(std::max(width, 1)), height_(std::max(height, 1)) {
+    : width_(std::max(width, 1)), height_(std::max(height, 1)), stride_(width_), rows_(height_) {
     const std::size_t n = static_cast<std::size_t>(width_) * height_;
     image_.assign(n, toColour(backColour_));
     painted_.assign(n, 0);
@@ -45,9 +45,9 @@ void Canvas::writePixel(std::size_t i, std::uint32_t colour) {
 }
 
 void Canvas::rebuildUnpainted() {
-    for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x) {
-            const std::size_t i = static_cast<std::size_t>(y) * width_ + x;
+    for (int y = 0; y < rows_; ++y)
+        for (int x = 0; x < stride_; ++x) {
+            const std::size_t i = index(x, y);
             if (!painted_[i]) image_[i] = backgroundAt(x, y);
         }
     ++version_;
@@ -55,28 +55,33 @@ void Canvas::rebuildUnpainted() {
 
 void Canvas::resize(int width, int height) {
     if (width <= 0 || height <= 0 || (width == width_ && height == height_)) return;
-    const std::size_t n = static_cast<std::size_t>(width) * height;
-    std::vector<std::uint32_t> image(n), screen(n, 0);
-    std::vector<std::uint8_t> painted(n, 0), screenMask(n, 0);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const std::size_t to = static_cast<std::size_t>(y) * width + x;
-            if (x < width_ && y < height_) {
-                const std::size_t from = static_cast<std::size_t>(y) * width_ + x;
-                image[to] = image_[from];
-                painted[to] = painted_[from];
-                screen[to] = screen_[from];
-                screenMask[to] = screenMask_[from];
-            } else {
-                image[to] = backgroundAt(x, y);
+    if (width > stride_ || height > rows_) {
+        const int stride = std::max(width, stride_), rows = std::max(height, rows_);
+        const std::size_t n = static_cast<std::size_t>(stride) * rows;
+        std::vector<std::uint32_t> image(n), screen(n, 0);
+        std::vector<std::uint8_t> painted(n, 0), screenMask(n, 0);
+        for (int y = 0; y < rows; ++y)
+            for (int x = 0; x < stride; ++x) {
+                const std::size_t to = static_cast<std::size_t>(y) * stride + x;
+                if (x < stride_ && y < rows_) {
+                    const std::size_t from = index(x, y);
+                    image[to] = image_[from];
+                    painted[to] = painted_[from];
+                    screen[to] = screen_[from];
+                    screenMask[to] = screenMask_[from];
+                } else {
+                    image[to] = backgroundAt(x, y);
+                }
             }
-        }
+        stride_ = stride;
+        rows_ = rows;
+        image_ = std::move(image);
+        painted_ = std::move(painted);
+        screen_ = std::move(screen);
+        screenMask_ = std::move(screenMask);
+    }
     width_ = width;
     height_ = height;
-    image_ = std::move(image);
-    painted_ = std::move(painted);
-    screen_ = std::move(screen);
-    screenMask_ = std::move(screenMask);
     ++version_;
 }
 
@@ -85,7 +90,7 @@ void Canvas::fillBox(long x1, long y1, long x2, long y2, long colour) {
     if (!clipRange(x1, x2, width_, xl, xh) || !clipRange(y1, y2, height_, yl, yh)) return;
     const std::uint32_t c = toColour(colour);
     for (long y = yl; y <= yh; ++y)
-        for (long x = xl; x <= xh; ++x) writePixel(static_cast<std::size_t>(y) * width_ + x, c);
+        for (long x = xl; x <= xh; ++x) writePixel(index(x, y), c);
     ++version_;
 }
 
@@ -124,7 +129,7 @@ void Canvas::line(long x1, long y1, long x2, long y2, long colour) {
         if (b < 0 || b >= minorSize) continue;
         const Wide a = a1 + sa * t;
         const Wide x = xMajor ? a : b, y = xMajor ? b : a;
-        writePixel(static_cast<std::size_t>(y) * width_ + static_cast<std::size_t>(x), c);
+        writePixel(index(static_cast<long>(x), static_cast<long>(y)), c);
         wrote = true;
     }
     if (wrote) ++version_;
@@ -169,14 +174,16 @@ void Canvas::paintPicture(const Picture& picture, long x, long y) {
         return;
     for (long py = yl; py <= yh; ++py)
         for (long px = xl; px <= xh; ++px)
-            writePixel(static_cast<std::size_t>(py) * width_ + px,
+            writePixel(index(px, py),
                        picture.at(static_cast<int>(px - x), static_cast<int>(py - y)) & 0xFFFFFFu);
     ++version_;
 }
 
 Picture Canvas::image() const {
     Picture picture(width_, height_);
-    picture.pixels = image_;
+    for (int y = 0; y < height_; ++y)
+        std::copy_n(image_.begin() + static_cast<std::ptrdiff_t>(index(0, y)), width_,
+                    picture.pixels.begin() + static_cast<std::ptrdiff_t>(y) * width_);
     return picture;
 }
 

@@ -19,13 +19,14 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
 
-    // Keeps the content at the top-left; new area shows the background. A size of
-    // zero or less (a minimized window) is ignored so the readable surface stays.
+    // Keeps the content at the top-left; new area shows the background. The pixels
+    // never drop: what a smaller window hides comes back when it grows again. A size
+    // of zero or less (a minimized window) is ignored so the readable surface stays.
     void resize(int width, int height);
 
     long point(long x, long y) const {
         if (x < 0 || y < 0 || x >= width_ || y >= height_) return -1;
-        const std::size_t i = static_cast<std::size_t>(y) * width_ + x;
+        const std::size_t i = index(x, y);
         return static_cast<long>(screenMask_[i] ? screen_[i] : image_[i]);
     }
 
@@ -57,7 +58,7 @@ public:
 
     // What the window shows: persistent image with the screen layer on top.
     std::uint32_t shown(int x, int y) const {
-        const std::size_t i = static_cast<std::size_t>(y) * width_ + x;
+        const std::size_t i = index(x, y);
         return screenMask_[i] ? screen_[i] : image_[i];
     }
 
@@ -65,12 +66,15 @@ public:
     std::uint64_t version() const { return version_; }
 
 private:
+    std::size_t index(long x, long y) const { return static_cast<std::size_t>(y) * stride_ + static_cast<std::size_t>(x); }
     std::uint32_t backgroundAt(int x, int y) const;
     void writePixel(std::size_t i, std::uint32_t colour);
     void rebuildUnpainted();
 
-    int width_;
+    int width_;   // the readable surface
     int height_;
+    int stride_;  // the buffers: the largest surface so far
+    int rows_;
     bool screenOnly_ = false;
     long backColour_ = 0;
     std::optional<Picture> backPicture_;

@@ -38,6 +38,16 @@ Pixel probe(const State& state, long k);
 // Every pixel of the box grown by one on each side is clean (open, no passage).
 bool ringScanPasses(const State& state, const Canvas& canvas, const CellRect& box);
 
+// Samples the box grown by `ring` on each side every `stride` pixels, row by row
+// from the top; false at the first pixel whose colour fails `test`.
+template <class Test>
+bool regionScanPasses(const Canvas& canvas, const CellRect& box, long ring, long stride, Test&& test) {
+    for (long y = box.y1 - ring; y <= box.y2 + ring; y += stride)
+        for (long x = box.x1 - ring; x <= box.x2 + ring; x += stride)
+            if (!test(canvas.point(x, y))) return false;
+    return true;
+}
+
 // The cell rectangles held in the state, as CellRects.
 CellRect currentCell(const State& state);
 void setCurrentCell(State& state, const CellRect& cell);

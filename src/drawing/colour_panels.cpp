@@ -53,8 +53,9 @@ void Form57::Command1_Click() {
     const long window = canvas.backColour();
     if (isPassageColour(*this, window) || isOpenColour(*this, window)) {
         tempcolor = window;
-        // Setting the colour clears the drawing, so it is set only when a free border colour exists.
-        if (auto free = firstFree(*this, bordercolors)) canvas.setBackColour(*free);
+        // Setting the colour clears the drawing, so it is set once, and only to a free border
+        // colour that differs from the one the window has.
+        if (auto free = firstFree(*this, bordercolors); free && *free != window) canvas.setBackColour(*free);
     }
 }
 

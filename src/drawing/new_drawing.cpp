@@ -3,6 +3,7 @@
 #include "core/geometry.h"
 #include "shell/form57.h"
 #include "shell/menu_names.h"
+#include "shell/shell_values.h"
 
 namespace tarnwick {
 
@@ -16,7 +17,7 @@ void Form57::startnewdrawing(long kind) {
                                                  "-(drawing picture for '3d-pipe-mazes')",
                                                  "-(drawing picture for '3d-mazes')"};
     canvas.removeBackPicture();
-    ui.setWindowCaption(std::string("The Quillary Tarnwick") + stagetexts[kind]);
+    ui.setWindowCaption(stagecaption(stagetexts[kind]));
     mazekind = kind;
     menus::offerIf(ui, kind != 0, {"mazemode1"});
     menus::offerIf(ui, kind == 1, {"lthick"});
@@ -39,8 +40,7 @@ void Form57::startnewdrawing(long kind) {
     picturedrawing = 0;
     examplepending = 0;  // the user's blank drawing is not replaced by an example's picture
     if (kind != 0) {
-        savesnapshot("drawing1.bmp");
-        savesnapshot("drawing1b.bmp");
+        savedrawingsnapshots();
     }
 }
 

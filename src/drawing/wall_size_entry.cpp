@@ -88,8 +88,7 @@ void Form57::setwallsize(int keyCode) {
     cursorspanx = w - 1;
     cursorspany = w - 1;
     examplepending = 0;  // a drawing of the user's wall size is not replaced by an example's picture
-    savesnapshot("drawing1.bmp");
-    savesnapshot("drawing1b.bmp");
+    savedrawingsnapshots();
 }
 
 }  // namespace tarnwick

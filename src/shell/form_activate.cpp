@@ -2,9 +2,9 @@
 // other, each chosen by the mode its worker returned with.
 #include <cmath>
 
+#include "core/colours.h"
 #include "files/example_pictures.h"
 #include "shell/form57.h"
-#include "shell/shell_values.h"
 
 namespace tarnwick {
 
@@ -26,7 +26,7 @@ void Form57::seedfromclock() { random.seed(static_cast<std::uint64_t>(std::llrou
 
 void Form57::startup() {
     seedfromclock();
-    opencolors[17] = nomatchcolor;
+    opencolors[17] = noPixelColour;
     panelflagsrestore();
     // The window shows the title art at start; that image becomes "title.bmp".
     canvas.setBackPicture(titlePicture());

@@ -27,7 +27,11 @@ struct RestoreVariant {
 };
 
 // A number as the progress caption writes it: one blank, or the minus sign, before it.
-std::string signedText(long n) { return (n < 0 ? "" : " ") + std::to_string(n); }
+std::string signedText(long n) {
+    std::string text = std::to_string(n);
+    if (n >= 0) text.insert(text.begin(), ' ');
+    return text;
+}
 
 }  // namespace
 
@@ -280,21 +284,23 @@ void Form57::printupkeepcountzero() {
 
 // ---- panels ----
 
+// The first steps of every opening: the pause, "Reset end-points" off and the state
+// of "New maze and refresh picture" kept for the restore.
+static void openingsteps(Form57& f, bool panel) {
+    f.paused = 1;
+    if (panel) f.panelopen = 1;
+    f.ui.setEnabled("rfinish", false);
+    f.nrefreshsaved = f.ui.menu("nrefresh").enabled ? 1 : 0;
+    f.ui.setEnabled("nrefresh", false);
+}
+
 void Form57::panelopensteps() {
-    paused = 1;
-    panelopen = 1;
-    ui.setEnabled("rfinish", false);
-    nrefreshsaved = ui.menu("nrefresh").enabled ? 1 : 0;
-    ui.setEnabled("nrefresh", false);
+    openingsteps(*this, true);
     set(ui, Op::Disable, panelitems);
 }
 
 void Form57::patternsetpanelopensteps() {
-    paused = 1;
-    panelopen = 1;
-    ui.setEnabled("rfinish", false);
-    nrefreshsaved = ui.menu("nrefresh").enabled ? 1 : 0;
-    ui.setEnabled("nrefresh", false);
+    openingsteps(*this, true);
     for (auto item : panelitems)
         if (std::find(edititems.begin(), edititems.end(), item) == edititems.end()) ui.setEnabled(item, false);
     set(ui, Op::Disable, createitems);
@@ -346,10 +352,7 @@ void Form57::exitpatternrestore() {
 // ---- pattern editor ----
 
 void Form57::patterneditoropensteps() {
-    paused = 1;
-    ui.setEnabled("rfinish", false);
-    nrefreshsaved = ui.menu("nrefresh").enabled ? 1 : 0;
-    ui.setEnabled("nrefresh", false);
+    openingsteps(*this, false);
     set(ui, Op::Disable, std::span(panelitems).first(15));
     set(ui, Op::Disable, createitems);
     set(ui, Op::Disable, mazepictureitems);

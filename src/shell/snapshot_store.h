@@ -8,6 +8,15 @@
 
 namespace tarnwick {
 
+// The snapshots the stages hand each other, as files in the current directory.
+namespace snapshot {
+inline constexpr const char* cleandrawing = "drawing1.bmp";    // the drawing without a maze
+inline constexpr const char* basepicture = "drawing1b.bmp";    // what every new maze starts from
+inline constexpr const char* placedmaze = "drawing2.bmp";      // the maze with start and finish
+inline constexpr const char* finishedmaze = "drawing3.bmp";    // the maze as maze making left it
+inline constexpr const char* editorbackdrop = "drawing4.bmp";  // the window under the pattern editor
+}  // namespace snapshot
+
 // The pictures the program wrote, kept in memory as well: a snapshot whose file
 // cannot be written (read-only directory, full disk) or read back later is
 // painted from this copy, so the user's work survives a failing file system.

@@ -19,6 +19,11 @@ void Form57::savepicturefile(const Picture& picture, const std::string& fileName
 
 void Form57::savesnapshot(const std::string& fileName) { savepicturefile(canvas.image(), fileName); }
 
+void Form57::savedrawingsnapshots() {
+    savesnapshot(snapshot::cleandrawing);
+    savesnapshot(snapshot::basepicture);
+}
+
 std::optional<Picture> Form57::loadwrittenpicture(const std::string& fileName) {
     // A file whose last write failed may hold an older picture: the copy wins.
     if (!snapshots.fileIsStale(fileName))

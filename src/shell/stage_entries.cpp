@@ -1,25 +1,12 @@
 // The stage entries of the main loop: what each stage is handed before its
 // worker runs, and where the loop goes when the worker returns.
+#include "core/colours.h"
 #include "shell/form57.h"
 #include "shell/shell_values.h"
 
 namespace tarnwick {
 
-namespace {
-
-bool isPassageColour(const Form57& f, long colour) {
-    for (int k = 1; k <= 16; ++k)
-        if (f.passagecolors[k] == colour) return true;
-    return false;
-}
-
-// The snapshots the stages hand each other.
-constexpr const char* cleandrawing = "drawing1.bmp";
-constexpr const char* basepicture = "drawing1b.bmp";
-constexpr const char* placedmaze = "drawing2.bmp";
-constexpr const char* finishedmaze = "drawing3.bmp";
-
-}  // namespace
+using namespace snapshot;
 
 LoopStage Form57::drawingstage() {
     waitwhilepaused();
@@ -49,7 +36,7 @@ LoopStage Form57::drawingstage() {
     files.close(2);
     patternchoice = 0;
     mazeprogress = 0;
-    opencolors[17] = opencolors[3] == palette[3] ? 0x7C00 : nomatchcolor;
+    setExtraOpenColour(*this);
     if (programmode == -6) return LoopStage::Title;
     drawingendmenus();
     if (nodrawing != 0) {
@@ -62,8 +49,7 @@ LoopStage Form57::drawingstage() {
     canvas.setScreenOnly(true);
     defaultsquares();
     canvas.setScreenOnly(false);
-    savesnapshot(cleandrawing);
-    savesnapshot(basepicture);
+    savedrawingsnapshots();
     cleandrawingsaved = 1;
     drawcellx1 = cellx1;
     drawcelly1 = celly1;

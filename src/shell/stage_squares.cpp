@@ -154,7 +154,7 @@ void Form57::solvestage() {
     keptfinishcolor = finishcolor;
     colorskept = 1;
     solveentrymenus();
-    savesnapshot("drawing2.bmp");
+    savesnapshot(snapshot::placedmaze);
     pathlength = 0;
     bestpathlength = 0;
     solveendpointoption = endpointoption;

@@ -24,7 +24,7 @@ bool Form57::showslide() {
     return true;
 }
 
-static void hideTitleButtons(Ui& ui) {
+void Form57::hidetitlebuttons() {
     for (const char* button : {"Command3", "Command2"}) {
         ui.setControlEnabled(button, false);
         ui.setControlVisible(button, false);
@@ -32,7 +32,7 @@ static void hideTitleButtons(Ui& ui) {
     ui.setControlVisible("Command7", false);
 }
 
-static void offerTitleButtons(Ui& ui, bool show) {
+void Form57::offertitlebuttons(bool show) {
     for (const char* button : {"Command3", "Command2"}) ui.setControlEnabled(button, true);
     if (!show) return;
     for (const char* button : {"Command3", "Command2", "Command7"}) ui.setControlVisible(button, true);
@@ -44,7 +44,7 @@ void Form57::Command2_Click() {
     menus::set(ui, menus::Op::Enable, menus::mazepictureitems);
     loadexample = 1;
     programmode = 0;
-    hideTitleButtons(ui);
+    hidetitlebuttons();
     ui.setTimerEnabled("Timer1", false);
     ui.setTimerEnabled("Timer2", false);
     // The first drawing is one of the examples, never the diamond.
@@ -58,7 +58,7 @@ void Form57::startslideshow() {
     ui.setTimerEnabled("Timer1", true);
     ui.setTimerEnabled("Timer2", false);
     showslide();
-    hideTitleButtons(ui);
+    hidetitlebuttons();
 }
 
 void Form57::Command3_Click() { startslideshow(); }
@@ -68,7 +68,7 @@ void Form57::endslideshow() {
     ui.setTimerEnabled("Timer1", false);
     ui.setTimerEnabled("Timer2", true);
     showtitlepicture();
-    offerTitleButtons(ui, panelopen == 0);
+    offertitlebuttons(panelopen == 0);
 }
 
 // A missing slide is skipped at once, without waiting another interval.
@@ -90,7 +90,7 @@ void Form57::Form_MouseDown(int button) {
         ui.setTimerEnabled("Timer1", false);
         ui.setTimerEnabled("Timer2", true);
         showtitlepicture();
-        offerTitleButtons(ui, true);
+        offertitlebuttons(true);
     }
     if (button == 2 && ui.timer("Timer1").enabled) {
         ui.setTimerInterval("Timer1", slideInterval);

@@ -1,6 +1,7 @@
 // The title visit of the main loop and the values set when the title is left.
 #include <string>
 
+#include "core/colours.h"
 #include "shell/form57.h"
 #include "shell/menu_names.h"
 #include "shell/shell_values.h"
@@ -39,11 +40,7 @@ LoopStage Form57::titlestage() {
     maxrandomsize = 5;
     patternmenumode = -10;
     titlemenus();
-    for (const char* button : {"Command3", "Command2"}) {
-        ui.setControlEnabled(button, true);
-        ui.setControlVisible(button, true);
-    }
-    ui.setControlVisible("Command7", true);
+    offertitlebuttons(true);
     ui.setTimerEnabled("Timer2", true);
     ui.setTimerEnabled("Timer1", false);
     canvas.setBackColour(yellow);
@@ -57,26 +54,13 @@ LoopStage Form57::titlestage() {
     return LoopStage::Drawing;
 }
 
-void Form57::setpalette() {
-    constexpr long standard[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
-                                   0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
-                                   0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
-    for (int k = 1; k <= 16; ++k) palette[k] = standard[k - 1];
-}
-
 // Ticked class boxes are open colours, unticked ones border colours; a greyed box
 // keeps both entries. With the space-station example selected an unticked colour
 // 2 keeps its entries as well. The entries of the other class hold marker values.
 void Form57::colorclasstables() {
     for (int k = 1; k <= 16; ++k) {
         const int value = ui.control("Check" + std::to_string(k)).value;
-        if (value == 1) {
-            opencolors[k] = palette[k];
-            bordercolors[k] = 300 + 2 * (k - 1);
-        } else if (value == 0 && (k != 2 || exampledrawing != 2)) {
-            bordercolors[k] = palette[k];
-            opencolors[k] = 301 + 2 * (k - 1);
-        }
+        if (value == 1 || (value == 0 && (k != 2 || exampledrawing != 2))) setColourClass(*this, k, value == 1);
     }
 }
 
@@ -95,7 +79,7 @@ void Form57::leavetitle() {
     creationmode = -1;
     playoption = 0;
     carvemode = 1;
-    setpalette();
+    setStandardPalette(*this);
     for (int k = 1; k <= 16; ++k) {
         ui.setControlBackColour("Check" + std::to_string(k), palette[k]);
         ui.setControlBackColour("Check" + std::to_string(k + 16), palette[k]);

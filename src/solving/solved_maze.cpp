@@ -31,10 +31,10 @@ void Form57::endsolution() {
         if (!isPassageColour(*this, gap) || !trailOk) return;
         canvas.fillBox(cx, cy, tox, toy, gap);
     };
-    side(startx1 - 1, starty1 + 1, canvas.point(startx1 - 3, cy) == startcolor, cx - w, cy);
-    side(startx1 + w - 1, starty1 + 1, canvas.point(startx1 + w + 2, cy) == startcolor, cx + w, cy);
-    side(startx1 + 1, starty1 - 1, canvas.point(cx, starty1 - 3) == startcolor, cx, cy - wallsizey);
-    side(startx1 + 1, starty1 + wallsizey - 1, true, cx, cy + wallsizey);
+    side(startx1 - 1, starty1, canvas.point(startx1 - 3, cy) == startcolor, cx - w, cy);
+    side(startx1 + w - 1, starty1, canvas.point(startx1 + w + 2, cy) == startcolor, cx + w, cy);
+    side(startx1, starty1 - 1, canvas.point(cx, starty1 - 3) == startcolor, cx, cy - wallsizey);
+    side(startx1, starty1 + wallsizey - 1, true, cx, cy + wallsizey);
     canvas.fillBox(startx1, starty1, startx2, starty2, startunder);
 }
 

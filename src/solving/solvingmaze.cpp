@@ -105,7 +105,7 @@ void Form57::restoreplacingcolors() {
 
 // A new end-point option abandons the walk: back to placing on the clean maze.
 void Form57::endpointchanged() {
-    paintsnapshot("drawing2.bmp");
+    paintsnapshot(snapshot::placedmaze);
     programmode = 2;
     if (endpointoption == 0) {
         finishx1 = userfinishx1, finishy1 = userfinishy1, finishx2 = userfinishx2, finishy2 = userfinishy2;

@@ -195,6 +195,18 @@ TEST(CanvasResize, KeepsTheTopLeftAndShowsTheBackgroundInNewArea) {
     EXPECT_EQ(artOf(canvas, 0, 0, 2, 2), (Art{"r?", "#?"}));
 }
 
+TEST(CanvasResize, ShrinkingHidesThePaintingWithoutLosingIt) {
+    Canvas canvas = whiteCanvas(3, 3);
+    paintArt(canvas, 0, 0, {"#.#", "...", "#.#"});
+    canvas.resize(2, 2);
+    EXPECT_EQ(canvas.point(2, 2), -1);
+    canvas.fillBox(-5, -5, 50, 50, red);  // clipped to what shows
+    EXPECT_EQ(canvas.image().width, 2);
+    EXPECT_EQ(artOf(canvas, 0, 0, 2, 2), (Art{"rr", "rr"}));
+    canvas.resize(4, 3);
+    EXPECT_EQ(artOf(canvas, 0, 0, 4, 3), (Art{"rr#.", "rr..", "#.#."}));
+}
+
 TEST(CanvasResize, NonPositiveSizesAreIgnored) {
     Canvas canvas = whiteCanvas(3, 2);
     canvas.pset(2, 1, black);

@@ -80,6 +80,19 @@ TEST_F(ColourPanels, EveryBoxTickedLeavesTheWindowAndItsDrawing) {
     EXPECT_EQ(f().borderpencolor, yellow) << "no free border entry: the pen is kept";
 }
 
+// Grey, a border colour, is also the passage colour of some palette colour while
+// white is the one in use: the check finds grey itself and leaves the drawing.
+TEST_F(ColourPanels, AWindowColourThatIsItsOwnFirstFreeBorderColourIsNotSetAgain) {
+    f().canvas.setBackColour(grey);
+    f().canvas.setScreenOnly(false);
+    f().canvas.pset(12, 12, black);
+    f().passagecolors[5] = grey;
+    f().choosew_Click();
+    f().Command1_Click();
+    EXPECT_EQ(f().canvas.backColour(), grey);
+    EXPECT_TRUE(drawingKept());
+}
+
 TEST_F(ColourPanels, SelectColorTicksThePenAndHidesPassageColours) {
     f().pencolor = black;
     f().selectcolor_Click();

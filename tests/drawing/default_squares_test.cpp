@@ -74,6 +74,74 @@ TEST_F(DefaultSquares, TheDefaultFinishIsTheLastRowsSecondToLastColumn) {
     EXPECT_EQ(f().testcount, 1);
 }
 
+struct FinishCase {
+    const char* name;
+    Art bottomRows;  // rows 20 to 29: '#' black (usable), 'y' yellow (border), '.' white (passage)
+    CellRect finish;
+};
+
+std::ostream& operator<<(std::ostream& os, const FinishCase& c) { return os << c.name; }
+
+class DefaultFinish : public DefaultSquares, public ::testing::WithParamInterface<FinishCase> {};
+
+// The scan goes backwards and takes the first cell whose every pixel is usable.
+TEST_P(DefaultFinish, SkipsCellsWithAnUnusablePixel) {
+    paintArt(f().canvas, 0, 20, GetParam().bottomRows);
+    setStart({6, 6, 8, 8});
+    setFinish({0, 0, 0, 0});
+    f().defaultsquares();
+    EXPECT_EQ(finishSquare(f()), GetParam().finish);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fixtures, DefaultFinish,
+    ::testing::Values(
+        FinishCase{"BorderPixelInTheFirstCandidate",
+                   {
+                       "########################################",
+                       "########################################",
+                       "########################################",
+                       "########################################",
+                       "########################################",
+                       "########################################",
+                       "########################################",
+                       "################################y#######",  // in cell (30, 25)
+                       "########################################",
+                       "########################################",
+                   },
+                   {26, 26, 28, 28}},
+        FinishCase{"LastRowAllPassage",
+                   {
+                       "########################################",
+                       "########################################",
+                       "########################################",
+                       "########################################",
+                       "########################################",
+                       "........................................",
+                       "........................................",
+                       "........................................",
+                       "........................................",
+                       "........................................",
+                   },
+                   // The next row up starts one wall size left of the last column.
+                   {31, 21, 33, 23}},
+        FinishCase{"OnlyTheLastLatticeColumnUsableInTheRowAbove",
+                   {
+                       "...................................#####",
+                       "...................................#####",
+                       "...................................#####",
+                       "...................................#####",
+                       "...................................#####",
+                       "........................................",
+                       "........................................",
+                       "........................................",
+                       "........................................",
+                       "........................................",
+                   },
+                   // Column 35 is visited in no row after the first: the scan goes on upwards.
+                   {31, 16, 33, 18}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(DefaultSquares, AFinishOnTheStartIsSearchedAgainAndMayLandThereWhenNothingElseIsUsable) {
     f().canvas.setBackColour(white);
     f().canvas.fillBox(20, 10, 24, 14, black);

@@ -26,7 +26,7 @@ protected:
 
     void prepare(long w, long kind) {
         Form57& s = f();
-        s.setpalette();
+        setStandardPalette(s);
         for (int k = 1; k <= 16; ++k) s.ui.setControlValue("Check" + std::to_string(k), k <= 8 ? 1 : 0);
         s.colorclasstables();
         s.opencolors[17] = noPixelColour;

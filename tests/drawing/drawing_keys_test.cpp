@@ -107,6 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
         MoveCase{"GShrinksATallCursor", G, 0, {20, 20, 29, 39}, {20, 30, 29, 39}},
         MoveCase{"TShrinksATallCursor", T, 0, {20, 20, 29, 39}, {20, 20, 29, 29}},
         MoveCase{"PipeRightByTwoWallSizes", Right, 1, firstCell, {30, 10, 39, 19}},
+        MoveCase{"PipeLeftOnFirstColumn", Left, 1, firstCell, firstCell},
+        MoveCase{"PipeLeftByTwoWallSizes", Left, 1, {30, 10, 39, 19}, firstCell},
+        MoveCase{"PipeUpOnFirstRow", Up, 1, firstCell, firstCell},
         MoveCase{"PipeDownByTwoWallSizes", Down, 1, firstCell, {10, 30, 19, 39}},
         MoveCase{"PipeRightByWidthPlusWall", Right, 1, {10, 10, 29, 19}, {40, 10, 59, 19}},
         MoveCase{"PipeLByTheGridStep", L, 1, firstCell, {30, 10, 39, 19}},
@@ -142,35 +145,46 @@ TEST_F(DrawingKeys, CentreJumpWithACursorTooLargeDoesNothing) {
     EXPECT_EQ(f().gridchanged, 0);
 }
 
-struct PenWalkCase {
+struct ColourWalkCase {
     const char* name;
-    int key;
-    long pen;
+    int key;  // X and Z walk the pen, M and N the window's colour
+    long before;
     long expected;
 };
 
-std::ostream& operator<<(std::ostream& os, const PenWalkCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const ColourWalkCase& c) { return os << c.name; }
 
-class PenWalk : public DrawingKeys, public ::testing::WithParamInterface<PenWalkCase> {};
+class ColourWalk : public DrawingKeys, public ::testing::WithParamInterface<ColourWalkCase> {};
 
-// Default classes: 1 to 8 open, 9 to 16 border; every passage colour white.
-TEST_P(PenWalk, StopsOnTheNextUsableColourOfThePensClass) {
-    f().pencolor = GetParam().pen;
-    press(GetParam().key);
-    EXPECT_EQ(f().pencolor, GetParam().expected);
-    EXPECT_EQ(f().tempcolor, GetParam().pen);
+// Default classes: 1 to 8 open, 9 to 16 border (entries 1 to 8 of the border table
+// are markers); every passage colour white.
+TEST_P(ColourWalk, StopsOnTheNextUsableColourOfItsClass) {
+    const ColourWalkCase& c = GetParam();
+    const bool window = c.key == M || c.key == N;
+    if (window) f().canvas.setBackColour(c.before);
+    else f().pencolor = c.before;
+    press(c.key);
+    EXPECT_EQ(window ? f().canvas.backColour() : long{f().pencolor}, c.expected);
+    EXPECT_EQ(f().tempcolor, c.before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, PenWalk,
-    ::testing::Values(PenWalkCase{"XYellowMeetsWhiteAPassageColour", X, yellow, yellow},
-                      PenWalkCase{"ZYellowGivesMagenta", Z, yellow, magenta},
-                      PenWalkCase{"XBlackGivesNavy", X, black, navy},
-                      PenWalkCase{"XSilverMeetsOnlyMarkers", X, silver, silver},
-                      PenWalkCase{"ZBlackIsNotSearched", Z, black, black},
-                      PenWalkCase{"XGreyGivesBlue", X, grey, 0xFF0000},
-                      PenWalkCase{"ZGreyMeetsOnlyMarkers", Z, grey, grey},
-                      PenWalkCase{"XAColourInNoTable", X, 0x123456, 0x123456}),
+    Table, ColourWalk,
+    ::testing::Values(ColourWalkCase{"XYellowMeetsWhiteAPassageColour", X, yellow, yellow},
+                      ColourWalkCase{"ZYellowGivesMagenta", Z, yellow, magenta},
+                      ColourWalkCase{"XBlackGivesNavy", X, black, navy},
+                      ColourWalkCase{"XSilverMeetsOnlyMarkers", X, silver, silver},
+                      ColourWalkCase{"ZBlackIsNotSearched", Z, black, black},
+                      ColourWalkCase{"XGreyGivesBlue", X, grey, 0xFF0000},
+                      ColourWalkCase{"ZGreyMeetsOnlyMarkers", Z, grey, grey},
+                      ColourWalkCase{"XAColourInNoTable", X, 0x123456, 0x123456},
+                      ColourWalkCase{"NWhiteGivesYellow", N, white, yellow},
+                      ColourWalkCase{"NYellowGivesMagenta", N, yellow, magenta},
+                      ColourWalkCase{"MGreyGivesBlue", M, grey, 0xFF0000},
+                      ColourWalkCase{"NGreyMeetsOnlyMarkers", N, grey, grey},
+                      ColourWalkCase{"MYellowMeetsWhiteAtTheEnd", M, yellow, yellow},
+                      ColourWalkCase{"MWhiteIsNotSearched", M, white, white},
+                      ColourWalkCase{"MAnOpenColourIsNoBorderEntry", M, navy, navy}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DrawingKeys, XSkipsTheMarkersOfBorderColours) {

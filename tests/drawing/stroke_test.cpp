@@ -112,6 +112,46 @@ TEST_F(Stroke, FourWaySymmetryPaintsFourImagesOfAPenChange) {
                          }));
 }
 
+// A right arrow on a 40 by 20 window, wall size 5: the cursor goes from the first
+// cell (5..9, 5..9) to the next, the mirror from (30..34, 15..19) the other way.
+// Rows 5..9 hold the stroke and its left-right image, rows 15..19 the images below.
+struct MirrorCase {
+    long symmetrymode;
+    const char* top;     // rows 5 to 9
+    const char* bottom;  // rows 15 to 19
+};
+
+class MirroredStroke : public DrawingTest, public ::testing::WithParamInterface<MirrorCase> {
+protected:
+    MirroredStroke() : DrawingTest(40, 20) {}
+};
+
+TEST_P(MirroredStroke, PaintsTheImagesOfTheSymmetryMode) {
+    const MirrorCase& c = GetParam();
+    recomputeLattice();
+    ASSERT_EQ((CellRect{f().mirrorx1, f().mirrory1, f().mirrorx2, f().mirrory2}), (CellRect{30, 15, 34, 19}));
+    f().symmetrymode = c.symmetrymode;
+    f().pencolor = f().lastpaintpen = magenta;
+    f().programmode = 0;
+    f().areawidth = 40;
+    f().Form_KeyDown(39);
+    f().canvas.setScreenOnly(false);
+    f().paintstroke();
+    const std::string blank(40, '.');
+    Art expected;
+    for (int y = 0; y < 20; ++y) expected.push_back(y >= 5 && y <= 9 ? c.top : y >= 15 ? c.bottom : blank);
+    EXPECT_EQ(drawing(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, MirroredStroke,
+    ::testing::Values(
+        //                                           x: 0    5    10   15   20   25   30   35
+        MirrorCase{0, ".....mmmmmmmmmm.........................", "........................................"},
+        MirrorCase{1, ".....mmmmmmmmmm..........mmmmmmmmmm.....", "........................................"},
+        MirrorCase{2, ".....mmmmmmmmmm.........................", ".....mmmmmmmmmm........................."},
+        MirrorCase{3, ".....mmmmmmmmmm..........mmmmmmmmmm.....", ".....mmmmmmmmmm..........mmmmmmmmmm....."}));
+
 TEST_F(Stroke, ThePassAfterAGridChangePaintsNothingAndTakesTheCursorAsPrevious) {
     f().gridchanged = 1;
     stroke({5, 5, 9, 9}, {20, 20, 24, 24});

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "example_settings.h"
+#include "files/pattern_sections.h"
 #include "mazefile_helpers.h"
 #include "support/headless_program.h"
 
@@ -52,6 +53,30 @@ TEST_F(ExampleCommands, ChoosingAnExampleLoadsItsSettingsAndPatterns) {
     EXPECT_TRUE(f.ui.menu("solvemaze").enabled);  // the restore judged by the mode it was chosen in
     EXPECT_FALSE(f.ui.menu("sandf").enabled);
     for (int e = 1; e <= 4; ++e) EXPECT_EQ(f.ui.menu(exampleItems[e]).checked, e == 4);
+}
+
+// Each example command puts its file's settings in force (all but the window's
+// size and state) and its twelve sections into the pattern files.
+TEST_F(ExampleCommands, EachCommandLoadsItsOwnFile) {
+    Form57& f = program.form;
+    for (int example = 1; example <= 4; ++example) {
+        SCOPED_TRACE(exampleFileName(example));
+        for (int section = 1; section <= sectionCount; ++section)
+            writeFileBytes(sectionPatternFile(section), "5\r\n9999,88\r\n");
+        choose(example);
+        EXPECT_EQ(f.exampledrawing, example);
+        const std::vector<std::string> inFile = recordInFile(exampleFileName(example));
+        const std::vector<std::string> inForce = recordTexts(f);
+        ASSERT_EQ(inForce.size(), inFile.size());
+        for (std::size_t k = 1; k <= inFile.size(); ++k) {
+            if (k >= 31 && k <= 37) continue;
+            EXPECT_EQ(inForce[k - 1], inFile[k - 1]) << "field " << k;
+        }
+        std::string patterns;
+        for (int section = 1; section <= sectionCount; ++section) patterns += fileBytes(sectionPatternFile(section));
+        const std::string file = fileBytes(exampleFileName(example));
+        EXPECT_EQ(patterns, file.substr(file.find("\r\n") + 2));
+    }
 }
 
 TEST_F(ExampleCommands, TheTickedExampleLoadsNothing) {

@@ -31,7 +31,10 @@ std::vector<int> fields(int from, int to) {
 
 std::string joined(const Record& r, int count) {
     std::string s;
-    for (int i = 0; i < count; ++i) s += (i ? "," : "") + r[i];
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) s += ',';
+        s += r[i];
+    }
     return s;
 }
 
@@ -56,7 +59,7 @@ const std::vector<MalformedCase>& malformedCases() {
          [](Record& r) {
              r[50] = std::string("\x01\xff\xfe zz", 6);
              const std::string text = joined(r, 51);
-             r[50] = "0";  // a value that is no number reads as 0
+             r[50].assign(1, '0');  // a value that is no number reads as 0
              return text;
          },
          fields(52, 87), 0},
@@ -109,7 +112,9 @@ TEST_F(MalformedMazefile, UnreachedAndRefusedValuesKeepTheirTargets) {
             if (k == 31 || k == 32) continue;  // the surface size is never read back
             const bool kept = std::find(c.kept.begin(), c.kept.end(), k) != c.kept.end();
             if (kept) {
-                if (c.kept.size() <= 4) ASSERT_NE(before[k - 1], inFile[k - 1]) << "field " << k << " shows no change";
+                if (c.kept.size() <= 4) {
+                    ASSERT_NE(before[k - 1], inFile[k - 1]) << "field " << k << " shows no change";
+                }
                 EXPECT_EQ(after[k - 1], before[k - 1]) << "field " << k;
             } else {
                 EXPECT_EQ(after[k - 1], inFile[k - 1]) << "field " << k;

@@ -1,6 +1,7 @@
 #include "mazefile_helpers.h"
 
 #include <fstream>
+#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,16 @@ std::vector<std::string> recordTexts(const Form57& form) {
     std::vector<std::string> texts;
     for (const FileValue& v : settingsRecordValues(form)) texts.push_back(v.number ? formatNumber(*v.number) : "");
     return texts;
+}
+
+std::vector<std::string> recordInFile(const std::string& name) {
+    std::ifstream file(name, std::ios::binary);
+    std::string line;
+    std::getline(file, line, '\r');
+    std::vector<std::string> fields;
+    std::istringstream values(line + ",");
+    for (std::string v; std::getline(values, v, ',');) fields.push_back(v);
+    return fields;
 }
 
 std::string mazefileText(const std::vector<std::string>& record, const std::string& sections) {

@@ -12,6 +12,9 @@ void writeFileBytes(const std::string& name, const std::string& bytes);
 // The settings record of a program as the writer would put it, one text a field.
 std::vector<std::string> recordTexts(const Form57& form);
 
+// The settings record on the first line of a mazefile, one text a field.
+std::vector<std::string> recordInFile(const std::string& name);
+
 // One mazefile: a record line, then the given text (the pattern sections).
 std::string mazefileText(const std::vector<std::string>& record, const std::string& sections);
 

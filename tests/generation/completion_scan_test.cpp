@@ -23,7 +23,7 @@ protected:
         form.scanx = b.x1;
         form.scany = b.y1;
         form.finishmaking();
-        return form.scanx == 1 && form.scany == 1;
+        return form.scanx == form.wallsizex + 1 - form.gridstepx && form.scany == form.wallsizey + 1 - form.gridstepy;
     }
     void carve(LatticeCell c) {
         const CellRect b = box(c);
@@ -52,6 +52,20 @@ TEST_F(CompletionScan, PassesOverACellTheWalkerCannotReach) {
     form.picturedrawing = 1;
     EXPECT_TRUE(restartsAt({1, 1}));
     EXPECT_FALSE(restartsAt({4, 1}));
+}
+
+// A 3d-pipe step lands two cells on, across a middle cell that must be clean:
+// a lattice cell whose middle cells are all border is never reached.
+TEST_F(CompletionScan, PassesOverAPipeCellBehindUncleanMiddleCells) {
+    paintDrawing({"S..R.R..",
+                  "....R...",
+                  "........",
+                  ".......F"});
+    form.picturedrawing = 1;
+    form.mazekind = 1;
+    form.gridstepx = form.gridstepy = 2 * form.wallsizex;
+    EXPECT_TRUE(restartsAt({6, 2}));
+    EXPECT_FALSE(restartsAt({4, 0}));
 }
 
 TEST_F(CompletionScan, ASweepWithoutACellToCarveEndsMaking) {

@@ -73,6 +73,15 @@ TEST_F(PatternMaking, EndsWithEmptyPatterns) {
     expectEveryCellCarved();
 }
 
+// Identical patterns of one direction: the carving walker can only ever go one
+// way, and still every cell is carved.
+TEST_F(PatternMaking, EndsWithPatternsOfOneDirection) {
+    writeAll("1\r\n9999,88\r\n");
+    ASSERT_TRUE(makeMaze(2'000'000));
+    EXPECT_EQ(form.programmode, 2);
+    expectEveryCellCarved();
+}
+
 TEST_F(PatternMaking, EndsWithMissingPatternFiles) {
     for (long pattern = 1; pattern <= 4; ++pattern) std::filesystem::remove(patternfilename(0, pattern));
     ASSERT_TRUE(makeMaze(2'000'000));

@@ -1,5 +1,6 @@
 // Properties every finished regular maze has, read back from its pixels.
 #include <map>
+#include <random>
 #include <set>
 
 #include "core/colours.h"
@@ -129,6 +130,32 @@ INSTANTIATE_TEST_SUITE_P(
                      "...........F"},
                     4}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The user steers with the arrow keys, pressed at random here: the patterns of
+// their directions carve, a trapped walker travels by the keys, and the maze
+// stage ends with the same kind of maze, the last cursor cell painted over by
+// the stage's exit and the placing stage's entry.
+TEST_F(FinishedMaze, UserCreationByTheArrowKeysMakesAPerfectMaze) {
+    paintDrawing({"S.....nnnnnn",
+                  "......nnnnnn",
+                  "gggggg...R..",
+                  "gggggg...R..",
+                  "gggggg...R.F"});
+    form.creationmode = -1;
+    std::mt19937 keys(5);
+    long pressed = 0;
+    platform.setFeeder([&](HeadlessPlatform& p) {
+        p.pushKey(37 + static_cast<int>(keys() % 4));  // left, up, right, down
+        ++pressed;
+    });
+    platform.setPassBudget(platform.passes() + 400'000);
+    ASSERT_EQ(form.mazestage(), LoopStage::Placing);
+    form.placingentrysquares();
+    EXPECT_EQ(form.creationmode, -1) << "the keys handed the maze to the computer";
+    EXPECT_GT(pressed, 100);
+    expectPerfectMaze(openCells());
+    EXPECT_EQ(openingsOf(drawingCells('F').front()), 1) << "the finish is a dead end";
+}
 
 // Open cells that the walker cannot reach stay as drawn, and making still ends.
 TEST_F(FinishedMaze, EndsWithARegionCutOffByBorders) {

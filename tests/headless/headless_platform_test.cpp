@@ -119,6 +119,26 @@ TEST(HeadlessPlatform, TimerTicksOnlyWhenScriptedAndRunning) {
     EXPECT_EQ(program.log, Log{"tick Timer1 @6"});
 }
 
+// One second a pass; Timer1 every 3 seconds.
+TEST(HeadlessPlatform, TimersOnTheClockTickAfterEachFullIntervalAndRestartTheirCount) {
+    FakeProgram program;
+    program.platform.setTimersOnClock(true);
+    program.platform.setClockStep(1.0);
+    program.ui.setTimerInterval("Timer1", 3000);
+    program.ui.setTimerEnabled("Timer1", true);
+    for (int i = 0; i < 7; ++i) program.platform.processEvents();
+    EXPECT_EQ(program.log, (Log{"tick Timer1 @3", "tick Timer1 @6"})) << "started before pass 1";
+
+    program.ui.setTimerEnabled("Timer1", false);
+    program.ui.setTimerEnabled("Timer1", true);  // after pass 7: the count starts anew
+    for (int i = 0; i < 3; ++i) program.platform.processEvents();
+    EXPECT_EQ(program.log.back(), "tick Timer1 @10");
+
+    program.ui.setTimerEnabled("Timer1", false);
+    for (int i = 0; i < 6; ++i) program.platform.processEvents();
+    EXPECT_EQ(program.log.size(), 3u) << "a stopped timer is silent";
+}
+
 TEST(HeadlessPlatform, FileListClickNeedsAnEntryTheListShows) {
     TempWorkDir dir;
     std::ofstream("temple.maze") << "1\r\n";

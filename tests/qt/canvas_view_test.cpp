@@ -26,7 +26,6 @@ TEST(WindowSize, DrawingSurfaceStartsAt800By600UnderTheMenuBar) {
     RecordingSink sink;
     QtPlatform platform(*qApp);
     platform.attach(canvas, ui, sink);
-    platform.show();
     for (int i = 0; i < 100 && canvas.height() != platform.surface().height(); ++i) {
         platform.processEvents();
         std::this_thread::sleep_for(std::chrono::milliseconds(1));

@@ -33,6 +33,24 @@ TEST_F(WindowControls, SitOverTheSurfaceAsTheModelSays) {
     EXPECT_FALSE(button.isVisible());
 }
 
+TEST_F(WindowControls, CaptionsStayWholeAndReadableOnTheirColours) {
+    ui.addControl("loadlabel", ControlKind::Label, "Please type in the name of the drawing to load:");
+    ui.setControlGeometry("loadlabel", 0, 8, 233, 17);
+    ui.addControl("Check2", ControlKind::CheckBox, "Border Color");
+    ui.setControlGeometry("Check2", 104, 56, 81, 33);
+    ui.setControlBackColour("Check2", 0x800000);  // navy
+    ui.addControl("Check11", ControlKind::CheckBox, "Border Color");
+    ui.setControlGeometry("Check11", 312, 120, 81, 33);
+    ui.setControlBackColour("Check11", 0x00FF00);  // bright green
+    platform.processEvents();
+    for (const char* name : {"loadlabel", "Check2", "Check11"}) {
+        const QWidget& w = widget<QWidget>(name);
+        EXPECT_LE(w.sizeHint().width(), w.width()) << name << ": caption cut off";
+    }
+    EXPECT_EQ(widget<QCheckBox>("Check2").palette().color(QPalette::WindowText), QColor(Qt::white));
+    EXPECT_EQ(widget<QCheckBox>("Check11").palette().color(QPalette::WindowText), QColor(Qt::black));
+}
+
 TEST_F(WindowControls, AButtonClickReachesTheProgram) {
     ui.addControl("Command1", ControlKind::Button, "Go");
     platform.processEvents();

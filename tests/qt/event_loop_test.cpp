@@ -75,6 +75,25 @@ TEST_F(WindowEvents, AMessageBoxHoldsEventsBackUntilTheProgramAsks) {
     EXPECT_EQ(sink.take(), std::vector<std::string>{"key 65"});
 }
 
+TEST_F(WindowEvents, EnterOrEscapeAnswersAMessageBox) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        bool answered = false;
+        QTimer::singleShot(10, &platform.window(), [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            QTest::keyClick(box, key);
+            answered = QApplication::activeModalWidget() == nullptr;
+        });
+        QTimer::singleShot(500, &platform.window(), [] {  // so a failure cannot hang the test
+            if (QWidget* box = QApplication::activeModalWidget()) box->close();
+        });
+        platform.messageBox("Error: bad file name.");
+        EXPECT_TRUE(answered) << (key == Qt::Key_Return ? "Enter" : "Escape");
+        platform.processEvents();
+        EXPECT_TRUE(sink.take().empty()) << "the window saw the key that answered the box";
+    }
+}
+
 TEST_F(WindowEvents, AHandlerThatTakesEventsItselfKeepsTheirOrder) {
     sink.onEvent = [this](const std::string& event) {
         if (event == "key 65") platform.processEvents();  // a command that runs a loop of its own

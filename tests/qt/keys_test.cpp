@@ -1,5 +1,7 @@
 #include <QKeyEvent>
+#include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 #include "platform/qt/key_codes.h"
@@ -94,6 +96,21 @@ TEST_F(WindowKeys, KeysTypedIntoAFocusedEntryBoxGoToTheBox) {
                                                      "entry Text1 13"}));
     EXPECT_EQ(ui.control("Text1").text, "12");
     EXPECT_EQ(box.text(), "12");
+}
+
+TEST_F(WindowKeys, AClickBesideTheFocusedBoxLeavesItTheKeys) {
+    ui.addControl("Text1", ControlKind::EntryBox);
+    ui.addControl("File1", ControlKind::FileList);
+    ui.setControlGeometry("File1", 200, 0, 100, 100);
+    ui.setFocus("Text1");
+    platform.processEvents();
+    QTest::mouseClick(&platform.surface(), Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
+    QTest::mouseClick(widget<QListWidget>("File1").viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClick(focus, Qt::Key_Return);
+    platform.processEvents();
+    EXPECT_EQ(sink.take(), (std::vector<std::string>{"mouse 1", "entry Text1 13"}));
 }
 
 TEST_F(WindowKeys, TheProgramsTextReplacesTheBoxes) {

@@ -106,6 +106,8 @@ TEST_F(PictureFiles, BadFilesAreRefused) {
     putLe32(wide, 18, 100000);  // width
     std::string tall = good;
     putLe32(tall, 22, 0x7FFFFFFF);  // height
+    std::string tallTopDown = good;
+    putLe32(tallTopDown, 22, static_cast<std::uint32_t>(-100000));
     std::string zero = good;
     putLe32(zero, 18, 0);
     std::string badDepth = good;
@@ -121,6 +123,7 @@ TEST_F(PictureFiles, BadFilesAreRefused) {
         {"not a picture", "this is not a bitmap, just some text of the right length and more of it"},
         {"absurd width", wide},
         {"absurd height", tall},
+        {"absurd top-down height", tallTopDown},
         {"zero width", zero},
         {"impossible depth", badDepth},
     };

@@ -32,5 +32,15 @@ TEST_F(WindowPrinting, WithoutAPrinterPagesBecomeNumberedPdfFiles) {
     EXPECT_EQ(head("tarnwick-print-1.pdf", 5), "taken");
 }
 
+TEST_F(WindowPrinting, APageThatCannotBeWrittenIsReportedAsNotPrinted) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a real printer would print";
+    TempWorkDir dir;
+    std::filesystem::remove(dir.path());  // the current directory is gone: nothing can be written there
+    const PrintResult result = platform.printPage(Picture(80, 60, 0x0000FF));
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.where, "tarnwick-print-1.pdf");
+    EXPECT_FALSE(platform.printPage(Picture()).ok) << "an empty page";
+}
+
 }  // namespace
 }  // namespace tarnwick::test

@@ -31,7 +31,10 @@ private:
 
 const auto* const environment = ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
-Art artOfImage(const QImage& image, int x0, int y0, int w, int h) {
+}  // namespace
+
+Art shownArt(QtPlatform& platform, int x0, int y0, int w, int h) {
+    const QImage image = platform.surface().grab().toImage();
     Art art;
     for (int y = y0; y < y0 + h; ++y) {
         std::string row;
@@ -47,11 +50,8 @@ Art artOfImage(const QImage& image, int x0, int y0, int w, int h) {
     return art;
 }
 
-}  // namespace
-
 WindowTest::WindowTest() : platform(*qApp) {
     platform.attach(canvas, ui, sink);
-    platform.show();
     settleSize();
 }
 
@@ -73,8 +73,6 @@ void WindowTest::settleSize() {
     ADD_FAILURE() << "the canvas never took the surface's size";
 }
 
-Art WindowTest::shownArt(int x0, int y0, int w, int h) {
-    return artOfImage(platform.surface().grab().toImage(), x0, y0, w, h);
-}
+Art WindowTest::shownArt(int x0, int y0, int w, int h) { return test::shownArt(platform, x0, y0, w, h); }
 
 }  // namespace tarnwick::test

@@ -48,6 +48,9 @@ private:
     std::vector<std::string> events_;
 };
 
+// What the window shows of its drawing surface, as art.
+Art shownArt(QtPlatform& platform, int x0, int y0, int w, int h);
+
 // The real window, offscreen, attached to a canvas and a Ui model of the test's own.
 class WindowTest : public ::testing::Test {
 protected:

@@ -23,6 +23,22 @@ inline void writeBytes(const std::string& name, const std::string& bytes) {
     std::ofstream(name, std::ios::binary) << bytes;
 }
 
+// An expected menu state: 'E' enabled, 'D' disabled, 'V' shown, 'H' hidden, 'T' ticked, 'U' unticked.
+struct Expect {
+    const char* item;
+    const char* states;
+};
+
+inline void expectStates(const Ui& ui, const std::vector<Expect>& expected, const std::string& where) {
+    for (const Expect& e : expected)
+        for (const char* s = e.states; *s; ++s) {
+            const MenuItem& m = ui.menu(e.item);
+            const bool holds = *s == 'E' ? m.enabled : *s == 'D' ? !m.enabled : *s == 'V' ? m.visible
+                             : *s == 'H' ? !m.visible : *s == 'T' ? m.checked : !m.checked;
+            EXPECT_TRUE(holds) << where << ": " << e.item << " should be " << *s;
+        }
+}
+
 // The program in an empty directory, run pass by pass. Each call of a stage
 // worker is recorded and answered by the next mode of `workerModes`; when that
 // runs out, the program is ended.

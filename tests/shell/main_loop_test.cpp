@@ -2,6 +2,7 @@
 
 #include "frame_fixture.h"
 #include "platform/picture_files.h"
+#include "core/colours.h"
 #include "shell/shell_values.h"
 
 namespace tarnwick::test {
@@ -178,7 +179,7 @@ TEST_P(OpenColour17Test, FollowsTheClassOfGreen) {
         if (worker == "drawing") form.opencolors[3] = greenOpen ? form.palette[3] : 305;
     };
     begin();
-    EXPECT_EQ(form.opencolors[17], greenOpen ? 0x7C00 : nomatchcolor);
+    EXPECT_EQ(form.opencolors[17], greenOpen ? 0x7C00 : noPixelColour);
 }
 
 INSTANTIATE_TEST_SUITE_P(GreenOpenOrBorder, OpenColour17Test, ::testing::Bool());
@@ -203,6 +204,84 @@ TEST_F(MainLoopTest, AutoMinimizeMaximizesAtThePlacingStage) {
     begin();
     EXPECT_EQ(form.ui.window().state, WindowState::Maximized);
 }
+
+// A mode that the table does not name for a worker takes its "any other" row.
+TEST_F(MainLoopTest, UnexpectedModesGoOnAsTheUsualOne) {
+    workerModes = {2, 3, 4, 2, -6};
+    begin();
+    EXPECT_EQ(workerNames(), (std::vector<std::string>{"drawing", "making", "placing", "solving", "placing"}));
+}
+
+// Back in the drawing stage the cursor and pen of the last drawing stage's end
+// return; after a visit of the title the first drawing stage starts afresh.
+TEST_F(MainLoopTest, DrawingStageGetsBackItsCursorAndPenButNotAfterTheTitle) {
+    constexpr long grey = 0x808080;
+    workerModes = {1, 0, -6, 1};
+    std::vector<std::array<long, 5>> seen;  // cursor and pen at each drawing stage's start
+    onWorker = [&](const std::string& worker) {
+        Form57& f = form;
+        if (worker == "drawing") {
+            seen.push_back({f.cellx1, f.celly1, f.cellx2, f.celly2, f.pencolor});
+            f.cellx1 = f.celly1 = 100;
+            f.cellx2 = f.celly2 = 119;
+            f.pencolor = grey;
+        } else {
+            f.cellx1 = f.celly1 = 300;  // the carving head
+            f.pencolor = 0;
+        }
+    };
+    standInWorkers();
+    runPasses([&](std::uint64_t pass) {
+        if (pass % 5 == 0 && form.programmode == -5) platform.pushButton("Command2");
+        return pass < 100;
+    });
+    const std::array<long, 5> first{10, 10, 19, 19, 0x00FFFF}, kept{100, 100, 119, 119, grey};
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0], first);
+    EXPECT_EQ(seen[1], kept);
+    EXPECT_EQ(seen[2], first) << "after the title";
+}
+
+// The passage colour of the drawing stage is the one the last maze stage began with.
+TEST_F(MainLoopTest, PassageColourIsHandedBetweenTheStages) {
+    constexpr long teal = 0x808000;
+    workerModes = {1, 0, 1};
+    std::vector<long> atDrawing;
+    onWorker = [&](const std::string& worker) {
+        if (worker == "drawing") {
+            atDrawing.push_back(form.passagecolor);
+            form.passagecolor = teal;  // the apostrophe key
+        } else {
+            EXPECT_EQ(form.basepassagecolor, teal);
+            form.passagecolor = 0x123456;  // what the maze used last
+        }
+    };
+    begin();
+    EXPECT_EQ(atDrawing, (std::vector<long>{0, teal}));
+}
+
+class PlacingReturnTest : public FrameTest, public ::testing::WithParamInterface<long> {};
+
+// The square colours are shifted off the palette for placing and solving; a
+// return to drawing, making or the title undoes the shift.
+TEST_P(PlacingReturnTest, UndoesTheColourShiftUnlessItGoesOnToSolving) {
+    const long mode = GetParam();
+    workerModes = {1, 2, mode};
+    std::vector<long> seen;  // finishcolor at each worker's call
+    onWorker = [&](const std::string&) { seen.push_back(form.finishcolor); };
+    standInWorkers();
+    runPasses([&](std::uint64_t pass) {
+        if (pass == 2) platform.pushButton("Command2");
+        return pass < 60;
+    });
+    if (mode == -6) seen.push_back(form.finishcolor);  // on the title
+    ASSERT_EQ(seen.size(), 4u);
+    const long unshifted = seen[1], shifted = seen[2];
+    EXPECT_NE(shifted, unshifted);
+    EXPECT_EQ(seen[3], mode == 3 ? shifted : unshifted);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, PlacingReturnTest, ::testing::Values(0L, 1L, 3L, -6L));
 
 // Closing the window inside a worker's loop or a pause wait ends the run cleanly.
 class ClosingTest : public FrameTest, public ::testing::WithParamInterface<bool> {};

@@ -3,22 +3,6 @@
 namespace tarnwick::test {
 namespace {
 
-// An expected state: 'E' enabled, 'D' disabled, 'V' shown, 'H' hidden, 'T' ticked, 'U' unticked.
-struct Expect {
-    const char* item;
-    const char* states;
-};
-
-void expectStates(const Ui& ui, std::initializer_list<Expect> expected, const std::string& where) {
-    for (const Expect& e : expected)
-        for (const char* s = e.states; *s; ++s) {
-            const MenuItem& m = ui.menu(e.item);
-            const bool holds = *s == 'E' ? m.enabled : *s == 'D' ? !m.enabled : *s == 'V' ? m.visible
-                             : *s == 'H' ? !m.visible : *s == 'T' ? m.checked : !m.checked;
-            EXPECT_TRUE(holds) << where << ": " << e.item << " should be " << *s;
-        }
-}
-
 using MenuStatesTest = FrameTest;
 
 TEST_F(MenuStatesTest, MenuBarAtCreation) {

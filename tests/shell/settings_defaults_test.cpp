@@ -1,3 +1,4 @@
+#include "core/colours.h"
 #include "frame_fixture.h"
 
 namespace tarnwick::test {
@@ -74,7 +75,7 @@ TEST_F(SettingsTest, CommandsWaitForTheLatch) {
 
 TEST_F(SettingsTest, TitleVisitResetsTheCurrentKindsPatternsAndClasses) {
     form.mazekind = 1;
-    form.setpalette();
+    setStandardPalette(form);
     form.ui.setControlValue("Check1", 0);
     form.ui.setControlValue("Check12", 1);
     form.tickgroup({"pthick", "pthin"}, 1);

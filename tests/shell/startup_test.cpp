@@ -1,8 +1,9 @@
 #include <filesystem>
 
 #include "frame_fixture.h"
+#include "files/example_pictures.h"
 #include "platform/picture_files.h"
-#include "shell/shell_values.h"
+#include "core/colours.h"
 
 namespace tarnwick::test {
 namespace {
@@ -20,7 +21,15 @@ TEST_F(StartupTest, WritesThePicturesAndShowsTheTitle) {
         EXPECT_EQ(picture->width, 800) << name;
         EXPECT_EQ(picture->height, 600) << name;
     }
-    ASSERT_TRUE(loadPictureFile("title.bmp"));
+    const auto title = loadPictureFile("title.bmp");
+    ASSERT_TRUE(title);
+    const Picture art = titlePicture();
+    EXPECT_EQ(title->width, 800);
+    for (auto [x, y] : {std::pair{0, 0}, std::pair{400, 300}, std::pair{799, 599}}) {
+        if (x < art.width && y < art.height) {
+            EXPECT_EQ(title->at(x, y), art.at(x, y)) << "the title art at " << x;
+        }
+    }
     EXPECT_EQ(fileBytes("Left.pt"), "1,9999,88\r\n");
     EXPECT_EQ(fileBytes("Right.pt"), "2,9999,88\r\n");
     EXPECT_EQ(fileBytes("up.pt"), "3,9999,88\r\n");
@@ -28,11 +37,26 @@ TEST_F(StartupTest, WritesThePicturesAndShowsTheTitle) {
     EXPECT_FALSE(fs::exists("3dLeft.pt")) << "the title resets only the current kind's four files";
 
     EXPECT_EQ(form.ui.window().caption, "The Quillary Tarnwick-by Ivo Pellik");
-    for (const auto& item : form.ui.menus())
-        if (item.parent.empty()) EXPECT_FALSE(item.visible) << item.name;
-    for (const char* button : {"Command2", "Command3", "Command7"}) {
-        EXPECT_TRUE(form.ui.control(button).visible) << button;
-        EXPECT_TRUE(form.ui.control(button).enabled) << button;
+    for (const auto& item : form.ui.menus()) {
+        if (item.parent.empty()) {
+            EXPECT_FALSE(item.visible) << "no menu title shows: " << item.name;
+        }
+    }
+    // Caption and place (pixels, from the window's twips at 15 a pixel) of each title button.
+    const struct {
+        const char* name;
+        const char* caption;
+        int left, top, width, height;
+    } buttons[] = {{"Command2", "Click to Begin", 16, 32, 113, 33},
+                   {"Command3", "Click to see examples and credits", 16, 104, 177, 33},
+                   {"Command7", "Click to Quit Program", 16, 176, 113, 33}};
+    for (const auto& b : buttons) {
+        const Control& c = form.ui.control(b.name);
+        EXPECT_TRUE(c.visible && c.enabled) << b.name;
+        EXPECT_EQ(c.caption, b.caption);
+        EXPECT_EQ((std::array<int, 4>{c.left, c.top, c.width, c.height}),
+                  (std::array<int, 4>{b.left, b.top, b.width, b.height}))
+            << b.name;
     }
     EXPECT_EQ(form.programmode, -5);
     EXPECT_EQ(form.startcolor, 0xFF00FF);
@@ -79,7 +103,7 @@ TEST_F(StartupTest, ClickToBeginLeavesTheTitleWithTheStartValues) {
               (std::array<long, 4>{10, 10, 19, 19}));
     EXPECT_EQ(form.loadexample, 1);
     EXPECT_NE(form.exampledrawing, 3);
-    EXPECT_EQ(form.opencolors[17], nomatchcolor);
+    EXPECT_EQ(form.opencolors[17], noPixelColour);
     EXPECT_FALSE(form.canvas.hasBackPicture());
     EXPECT_FALSE(form.ui.timer("Timer1").enabled);
     EXPECT_FALSE(form.ui.timer("Timer2").enabled);

@@ -71,6 +71,51 @@ TEST_F(SlideShowTest, ShowsTheExistingSlidesThenReturnsToTheTitle) {
     EXPECT_EQ(seen, (std::vector<long>{titleColour, red, blue, titleColour}));
 }
 
+// The timers on the virtual clock, half a second a pass: what the title shows and
+// when, in seconds from the start, with the "Click to ..." buttons.
+class SlideShowOnTheClock : public SlideShowTest {
+protected:
+    std::vector<std::string> timeline(std::uint64_t passes, const std::function<void(double at)>& act = {}) {
+        platform.setTimersOnClock(true);
+        platform.setClockStep(0.5);
+        std::vector<std::string> seen;
+        std::string last;
+        runPasses([&](std::uint64_t pass) {
+            const double at = static_cast<double>(pass - 1) * 0.5;  // when the last pass ran
+            const long colour = shown();
+            const std::string now = std::string(colour == red ? "red" : colour == blue ? "blue" : "title") +
+                                    (buttonsShown() ? " with buttons" : buttonsHidden() ? "" : " ?");
+            if (now != last) seen.push_back(std::to_string(static_cast<int>(at * 2)) + ": " + now);
+            last = now;
+            if (act) act(at);
+            return pass <= passes;
+        });
+        return seen;  // times in half seconds
+    }
+};
+
+// Ten seconds on the title start the show; a slide every five seconds, the missing
+// ones skipped at once; after the last the title comes back and ten seconds later
+// the show starts again.
+TEST_F(SlideShowOnTheClock, RunsOnItsTimers) {
+    EXPECT_EQ(timeline(82), (std::vector<std::string>{"0: title with buttons", "20: title", "30: red", "40: blue",
+                                                      "50: title with buttons", "70: title", "80: red"}));
+}
+
+// A right click 3.5 seconds into the show (its pass runs at 13.5 s) advances at
+// once, and the next slide comes a full 5 seconds after the click.
+TEST_F(SlideShowOnTheClock, RightClickRestartsTheCount) {
+    bool clicked = false;
+    const auto seen = timeline(60, [&](double at) {
+        if (at >= 13 && !clicked) {
+            platform.pushMouse(2);
+            clicked = true;
+        }
+    });
+    EXPECT_EQ(seen, (std::vector<std::string>{"0: title with buttons", "20: title", "27: red", "37: blue",
+                                              "47: title with buttons"}));
+}
+
 TEST_F(SlideShowTest, RightClickAdvancesAndRestartsTheCount) {
     std::uint64_t restarts = 0;
     play({

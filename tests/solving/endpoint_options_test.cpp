@@ -51,16 +51,20 @@ TEST_F(EndpointOptions, TheSameOptionAgainChangesNothing) {
 }
 
 TEST_F(EndpointOptions, OutsidePlacingOnlyTheOptionChanges) {
-    form.programmode = 4;
-    form.finishfound = 1;
-    choose(3);
-    EXPECT_EQ(form.canvas.point(21, 21), finishShifted);
-    EXPECT_EQ(form.finishfound, 1);
+    for (long mode : {0L, 1L, 3L, 4L}) {
+        form.programmode = mode;
+        form.endpointoption = 0;
+        form.finishfound = 1;
+        choose(mode == 1 ? 1 : 3);
+        EXPECT_EQ(form.canvas.point(21, 21), finishShifted) << "mode " << mode;
+        EXPECT_EQ(form.finishfound, 1);
+        EXPECT_EQ(form.programmode, mode);
+    }
 }
 
 // The user's option keeps a computed finish where it is, in every stage.
 TEST_F(EndpointOptions, UserPlacesKeepsTheFinishAndClearsFound) {
-    for (long mode : {0L, 2L, 4L}) {
+    for (long mode : {0L, 1L, 2L, 3L, 4L}) {
         form.programmode = mode;
         form.endpointoption = 2;
         form.finishfound = 1;

@@ -77,10 +77,14 @@ TEST_F(ResetEndpoints, CarvedCellWithAnOpenLastColumnStillQualifies) {
     EXPECT_EQ(start(), (CellRect{11, 11, 18, 18}));
 }
 
+// No cell to put a square on: the squares are painted off the surface, which
+// paints nothing.
 TEST_F(ResetEndpoints, NoCarvedCellLeavesTheStartAtMinusTen) {
     form.programmode = 2;
     form.homex1 = 71;
+    const Picture before = form.canvas.image();
     click();
+    EXPECT_TRUE(form.canvas.image() == before);
     EXPECT_EQ(start(), (CellRect{-10, -10, -10, -10}));
     EXPECT_EQ(form.finishx1, -1);
     EXPECT_EQ(form.finishy1, -1);
@@ -98,21 +102,25 @@ TEST_F(ResetEndpoints, DrawingStageOnlyClearsTheSquares) {
     EXPECT_TRUE(form.canvas.image() == before);
 }
 
-// While solving the command clears the squares without a search: the squares
-// on the window stay, and the under colours are read at (0, 0).
+// While solving and once solved the command clears the squares without a
+// search: the squares on the window stay, and the under colours are read at (0, 0).
 TEST_F(ResetEndpoints, SolvingClearsTheSquaresAndLeavesThePicture) {
-    carveEverything();
-    form.canvas.pset(0, 0, red);
-    form.programmode = 3;
-    form.startx1 = 11, form.starty1 = 11, form.startx2 = 18, form.starty2 = 18;
-    form.canvas.fillBox(11, 11, 18, 18, startShifted);
-    click();
-    EXPECT_EQ(start(), (CellRect{-1, -1, -1, -1}));
-    EXPECT_EQ(finish(), (CellRect{-1, -1, -1, -1}));
-    EXPECT_EQ(form.userfinishx1, -1);
-    EXPECT_EQ(form.canvas.point(11, 11), startShifted);
-    EXPECT_EQ(form.startunder, red);
-    EXPECT_EQ(form.finishunder, red);
+    for (long mode : {3L, 4L}) {
+        carveEverything();
+        form.canvas.pset(0, 0, red);
+        form.programmode = mode;
+        form.startx1 = 11, form.starty1 = 11, form.startx2 = 18, form.starty2 = 18;
+        form.canvas.fillBox(11, 11, 18, 18, startShifted);
+        form.startunder = form.finishunder = white;
+        click();
+        EXPECT_EQ(start(), (CellRect{-1, -1, -1, -1})) << "mode " << mode;
+        EXPECT_EQ(finish(), (CellRect{-1, -1, -1, -1}));
+        EXPECT_EQ(form.userfinishx1, -1);
+        EXPECT_EQ(form.canvas.point(11, 11), startShifted);
+        EXPECT_EQ(form.startunder, red);
+        EXPECT_EQ(form.finishunder, red);
+        EXPECT_EQ(form.programmode, mode);
+    }
 }
 
 // During making the finish may go on any cell of the maze area, carved or not,

@@ -3,41 +3,6 @@
 namespace tarnwick::test {
 namespace {
 
-// Mazes with dead ends on every side of the way, so the walker has to go into
-// them and wipe its trail on the way out.
-const MazeArt twisty = {
-    "###########",
-    "#S....#...#",
-    "#.###.#.#.#",
-    "#.#...#.#.#",
-    "#.#.###.#.#",
-    "#.#...#.#.#",
-    "#.###.#.#.#",
-    "#...#...#F#",
-    "###########",
-};
-
-const MazeArt startInTheMiddle = {
-    "###########",
-    "#...#.....#",
-    "#.#.#.###.#",
-    "#.#...#S..#",
-    "#.#####.###",
-    "#.....#...#",
-    "#####.###.#",
-    "#F....#...#",
-    "###########",
-};
-
-// The finish above the start, reached from below; the start opens upwards only.
-const MazeArt finishAbove = {
-    "#########",
-    "#F#.....#",
-    "#.#.###.#",
-    "#...#S..#",
-    "#########",
-};
-
 struct SolveCase {
     const char* name;
     const MazeArt* maze;
@@ -57,17 +22,7 @@ TEST_P(SolvedTrail, IsExactlyTheWayFromStartToFinish) {
     solveToTheEnd();
 
     EXPECT_EQ(form.ui.window().caption, "The Quillary Tarnwick-(computer has solved maze)");
-    const auto path = pathFromStartToFinish(*c.maze);
-    const auto expected = trailPixels(path);
-    EXPECT_EQ(pixelsOf(startShifted), expected);
-    const CellRect f = box(finishCell);
-    for (long y = 0; y < form.canvas.height(); ++y)
-        for (long x = 0; x < form.canvas.width(); ++x) {
-            const bool inFinish = x >= f.x1 && x <= f.x2 && y >= f.y1 && y <= f.y2;
-            if (expected.count({x, y})) continue;
-            const long want = inFinish ? finishShifted : static_cast<long>(maze.at(x, y));
-            ASSERT_EQ(form.canvas.point(x, y), want) << "at (" << x << ", " << y << ")";
-        }
+    expectOnlyTheTrailAdded(*c.maze, maze);
     EXPECT_EQ(form.mazeprogress, 3);
     EXPECT_EQ(form.finishfound, 0);
 }
@@ -81,6 +36,37 @@ INSTANTIATE_TEST_SUITE_P(Mazes, SolvedTrail,
                          [](const auto& info) { return std::string(info.param.name); });
 
 class SolveStage : public SolvingTest {};
+
+// A dead end in another passage colour: wiping the trail back out of it gives
+// each cell, and the grid line between them, its own colour again, whichever
+// colour the grid line had.
+TEST_F(SolveStage, WipeOutOfADeadEndOfAnotherColourRestoresEachColour) {
+    constexpr long red = 0x0000FF;
+    const MazeArt branch = {
+        "###########",
+        "#####.#####",
+        "#####.#####",
+        "#####.#####",
+        "#####.#####",
+        "#S.......F#",
+        "###########",
+    };
+    for (const long lineColour : {red, white}) {
+        standardColours(form);
+        form.passagecolors[2] = red;
+        form.programmode = 3;
+        paintMaze(branch, 10);
+        spanBox(form.canvas, box({1, 5}), box({3, 5}), red);
+        const CellRect mouth = box({3, 5}), below = box({5, 5});
+        form.canvas.fillBox(mouth.x1, mouth.y2 + 1, mouth.x2, below.y1 - 1, lineColour);
+        const Picture maze = form.canvas.image();
+
+        solveToTheEnd();
+
+        SCOPED_TRACE(lineColour == red ? "grid line red" : "grid line white");
+        expectOnlyTheTrailAdded(branch, maze);
+    }
+}
 
 TEST_F(SolveStage, SetUpKeepsTheShiftedColoursAndSavesThePlacedMaze) {
     paintMaze(twisty, 10);

@@ -36,8 +36,10 @@ TEST_P(EndSolution, WipesTheStubsAroundTheStart) {
     for (long x = from.x + 1; x <= to.x; ++x) beyond.insert({x, from.y});
     EXPECT_EQ(pixelsOf(startShifted), beyond);
     for (long y = 0; y < form.canvas.height(); ++y)
-        for (long x = 0; x < form.canvas.width(); ++x)
-            if (!beyond.count({x, y})) ASSERT_EQ(form.canvas.point(x, y), static_cast<long>(clean.at(x, y))) << x << ", " << y;
+        for (long x = 0; x < form.canvas.width(); ++x) {
+            if (beyond.count({x, y})) continue;
+            ASSERT_EQ(form.canvas.point(x, y), static_cast<long>(clean.at(x, y))) << x << ", " << y;
+        }
 }
 
 INSTANTIATE_TEST_SUITE_P(WallSizes, EndSolution, ::testing::Values(5L, 6L, 10L));

@@ -7,6 +7,38 @@
 
 namespace tarnwick::test {
 
+const MazeArt twisty = {
+    "###########",
+    "#S....#...#",
+    "#.###.#.#.#",
+    "#.#...#.#.#",
+    "#.#.###.#.#",
+    "#.#...#.#.#",
+    "#.###.#.#.#",
+    "#...#...#F#",
+    "###########",
+};
+
+const MazeArt startInTheMiddle = {
+    "###########",
+    "#...#.....#",
+    "#.#.#.###.#",
+    "#.#...#S..#",
+    "#.#####.###",
+    "#.....#...#",
+    "#####.###.#",
+    "#F....#...#",
+    "###########",
+};
+
+const MazeArt finishAbove = {
+    "#########",
+    "#F#.....#",
+    "#.#.###.#",
+    "#...#S..#",
+    "#########",
+};
+
 void standardColours(State& s) {
     setStandardPalette(s);
     for (int k = 1; k <= 16; ++k) setColourClass(s, k, k <= 8);
@@ -97,6 +129,19 @@ std::set<std::pair<long, long>> SolvingTest::pixelsOf(long colour) const {
         for (long x = 0; x < form.canvas.width(); ++x)
             if (form.canvas.point(x, y) == colour) pixels.insert({x, y});
     return pixels;
+}
+
+void SolvingTest::expectOnlyTheTrailAdded(const MazeArt& art, const Picture& maze) {
+    const auto expected = trailPixels(pathFromStartToFinish(art));
+    EXPECT_EQ(pixelsOf(startShifted), expected);
+    const CellRect f = box(finishCell);
+    for (long y = 0; y < form.canvas.height(); ++y)
+        for (long x = 0; x < form.canvas.width(); ++x) {
+            if (expected.count({x, y})) continue;
+            const bool inFinish = x >= f.x1 && x <= f.x2 && y >= f.y1 && y <= f.y2;
+            const long want = inFinish ? finishShifted : static_cast<long>(maze.at(x, y));
+            ASSERT_EQ(form.canvas.point(x, y), want) << "at (" << x << ", " << y << ")";
+        }
 }
 
 void SolvingTest::solveToTheEnd(std::uint64_t passBudget) {

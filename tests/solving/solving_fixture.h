@@ -1,4 +1,5 @@
 #pragma once
+#include <ostream>
 #include <set>
 #include <string>
 #include <utility>
@@ -30,10 +31,17 @@ void standardColours(State& state);
 //   #######
 using MazeArt = std::vector<std::string>;
 
+// Mazes with dead ends on every side of the way, so the walker has to go into
+// them and wipe its trail on the way out.
+extern const MazeArt twisty;
+extern const MazeArt startInTheMiddle;
+extern const MazeArt finishAbove;  // reached from below; the start opens upwards only
+
 struct Cell {
     long row = 0, col = 0;
     auto operator<=>(const Cell&) const = default;
 };
+inline void PrintTo(const Cell& c, std::ostream* os) { *os << "(" << c.row << "," << c.col << ")"; }
 
 // The program on a small headless surface, with the maze stages' fields set up.
 class SolvingTest : public ::testing::Test {
@@ -51,6 +59,10 @@ protected:
     // The pixels a finished trail covers: the start square and the segments between centres.
     std::set<std::pair<long, long>> trailPixels(const std::vector<Cell>& path) const;
     std::set<std::pair<long, long>> pixelsOf(long colour) const;
+
+    // After a solve: the trail is exactly the way from S to F, and every other
+    // pixel shows `maze` as it was before (the finish square in its colour).
+    void expectOnlyTheTrailAdded(const MazeArt& art, const Picture& maze);
 
     // Runs the solve stage until the maze is solved (or the budget runs out); the
     // picture is then left as the solved maze showed it.

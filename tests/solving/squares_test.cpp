@@ -170,6 +170,58 @@ TEST_F(PlacingEntry, ThreeDMazeTriesTheNeighboursFirst) {
     EXPECT_EQ(start(), box({1, 1}));   // up-left of (3, 3)
 }
 
+// In a 3d-maze a square off the maze tries the eight cells around it, the finish
+// from the bottom-right, the start mirrored from the top-left; the last one of
+// the eight is taken without a test. When none is on the maze the finish takes
+// the fallback cell and the start the home cell.
+struct NeighbourCase {
+    const char* name;
+    std::vector<std::pair<int, int>> onMaze;  // (dx, dy) in cells around the square
+    std::pair<int, int> wantFinish, wantStart;
+};
+void PrintTo(const NeighbourCase& c, std::ostream* os) { *os << c.name; }
+
+class ThreeDRepair : public SolvingTest, public ::testing::WithParamInterface<NeighbourCase> {};
+
+TEST_P(ThreeDRepair, TriesTheNeighboursInOrder) {
+    const NeighbourCase& c = GetParam();
+    form.wallsizex = form.wallsizey = form.gridstepx = form.gridstepy = 10;
+    form.mazekind = 2;
+    form.creationmode = 1;
+    form.canvas.setBackColour(black);
+    const auto at = [](std::pair<int, int> d) { return cellBox(40 + 10 * d.first, 40 + 10 * d.second, 10, 10); };
+    for (const auto& d : c.onMaze) form.canvas.fillBox(at(d).x1, at(d).y1, at(d).x2, at(d).y2, white);
+    const CellRect fallback = cellBox(100, 80, 10, 10), home = cellBox(100, 10, 10, 10);
+    for (const CellRect& r : {fallback, home}) form.canvas.fillBox(r.x1, r.y1, r.x2, r.y2, white);
+    form.fallbackx1 = fallback.x1, form.fallbacky1 = fallback.y1, form.fallbackx2 = fallback.x2,
+    form.fallbacky2 = fallback.y2;
+    form.homex1 = home.x1, form.homey1 = home.y1, form.homex2 = home.x2, form.homey2 = home.y2;
+    const CellRect off = at({0, 0});
+    form.finishx1 = off.x1, form.finishy1 = off.y1, form.finishx2 = off.x2, form.finishy2 = off.y2;
+    form.startx1 = off.x1, form.starty1 = off.y1, form.startx2 = off.x2, form.starty2 = off.y2;
+
+    form.repairfinish();
+    form.repairstart();
+
+    const bool finishFallsBack = c.wantFinish == std::pair{9, 9};
+    const bool startGoesHome = c.wantStart == std::pair{9, 9};
+    EXPECT_EQ(finishSquare(form), finishFallsBack ? fallback : at(c.wantFinish));
+    EXPECT_EQ(startSquare(form), startGoesHome ? home : at(c.wantStart));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Order, ThreeDRepair,
+    ::testing::Values(
+        NeighbourCase{"diagonals", {{1, 1}, {-1, -1}}, {1, 1}, {-1, -1}},
+        NeighbourCase{"rightBeforeUp", {{1, 0}, {1, -1}, {0, -1}}, {1, 0}, {0, -1}},
+        NeighbourCase{"onlyLeft", {{-1, 0}}, {-1, 0}, {-1, 0}},
+        NeighbourCase{"onlyDownLeft", {{-1, 1}}, {-1, 1}, {-1, 1}},
+        NeighbourCase{"onlyUpIsTheFinishsLast", {{0, -1}}, {0, -1}, {0, -1}},
+        NeighbourCase{"onlyDownIsTheStartsLast", {{0, 1}}, {0, 1}, {0, 1}},
+        // (9, 9): the fallback finish and the home start.
+        NeighbourCase{"noneOnTheMaze", {}, {9, 9}, {9, 9}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // Back from a solve: nothing is repaired, but the carving head's cell is
 // repainted and the colours under the squares are sampled.
 TEST_F(PlacingEntry, BackFromASolveRepairsNothingButSamples) {

@@ -92,7 +92,9 @@ TEST_P(DeadEndRecord, RecordsByTheRule) {
     form.fallbackx1 = -5;
     form.thisa47();
     EXPECT_EQ(form.fallbackx1, c.wantRecord ? b.x1 : -5);
-    if (c.wantRecord) EXPECT_EQ(form.fallbacky2, b.y2);
+    if (c.wantRecord) {
+        EXPECT_EQ(form.fallbacky2, b.y2);
+    }
     EXPECT_EQ(form.fallbackrecorded, c.wantRecorded);
 }
 

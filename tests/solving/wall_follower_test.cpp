@@ -145,5 +145,63 @@ TEST_F(SolvingTest, StartCellOpeningUpwards) {
     }
 }
 
+// The left-hand rule on whole cells: from each cell the first open way of left,
+// straight on, right and back, starting out heading right.
+std::vector<Cell> leftHandCells(const MazeArt& art, Cell from, Cell to) {
+    long dr = 0, dc = 1;
+    std::vector<Cell> cells{from};
+    for (Cell at = from; !(at == to) && cells.size() < 1000;) {
+        for (const auto& [tr, tc] : {std::pair{-dc, dr}, {dr, dc}, {dc, -dr}, {-dr, -dc}})
+            if (art[at.row + tr][at.col + tc] == '.') {
+                dr = tr, dc = tc;
+                break;
+            }
+        at = {at.row + 2 * dr, at.col + 2 * dc};
+        cells.push_back(at);
+    }
+    return cells;
+}
+
+struct WalkCase {
+    const char* name;
+    const MazeArt* maze;
+    long wall;
+};
+void PrintTo(const WalkCase& c, std::ostream* os) { *os << c.name; }
+
+class WallFollowerWalk : public SolvingTest, public ::testing::WithParamInterface<WalkCase> {};
+
+// Pixel by pixel the probe stays on the passage, its cell box is always the one
+// its pixel lies in (a grid line belongs to the cell on its left or above), and
+// the cells it passes are those the left-hand rule visits, dead ends included.
+TEST_P(WallFollowerWalk, VisitsTheCellsOfTheLeftHandRule) {
+    const WalkCase& c = GetParam();
+    paintMaze(*c.maze, c.wall);
+    const long w = c.wall;
+    form.probex = form.startx1 + 1, form.probey = form.starty1;
+    form.stepx = 1, form.stepy = 0;
+    form.cellx1 = form.startx1, form.celly1 = form.starty1, form.cellx2 = form.startx2, form.celly2 = form.starty2;
+    const auto cellOfBox = [&] { return Cell{2 * ((form.celly1 - 1 - w) / w) + 1, 2 * ((form.cellx1 - 1 - w) / w) + 1}; };
+    std::vector<Cell> passed{startCell};
+    for (int step = 0; step < 20'000 && !(passed.back() == finishCell); ++step) {
+        form.wallfollowerstep();
+        ASSERT_EQ(form.canvas.point(form.probex, form.probey), white) << "step " << step;
+        ASSERT_EQ(form.cellx1, w + (form.probex - 1 - w) / w * w + 1) << "step " << step;
+        ASSERT_EQ(form.celly1, w + (form.probey - 1 - w) / w * w + 1) << "step " << step;
+        ASSERT_EQ(form.cellx2, form.cellx1 + w - 3);
+        ASSERT_EQ(form.celly2, form.celly1 + w - 3);
+        if (!(cellOfBox() == passed.back())) passed.push_back(cellOfBox());
+    }
+    EXPECT_EQ(passed, leftHandCells(*c.maze, startCell, finishCell));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Mazes, WallFollowerWalk,
+    ::testing::Values(WalkCase{"twisty5", &twisty, 5}, WalkCase{"twisty6", &twisty, 6},
+                      WalkCase{"twisty10", &twisty, 10}, WalkCase{"middle5", &startInTheMiddle, 5},
+                      WalkCase{"middle7", &startInTheMiddle, 7}, WalkCase{"middle10", &startInTheMiddle, 10},
+                      WalkCase{"above5", &finishAbove, 5}, WalkCase{"above10", &finishAbove, 10}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace tarnwick::test

@@ -32,6 +32,7 @@ void HeadlessPlatform::processEvents() {
         requestEnd();
         return;
     }
+    syncTimers();
     ++passes_;
     advanceClock(clockStep_);
     if (feeder_) feeder_(*this);
@@ -42,7 +43,36 @@ void HeadlessPlatform::processEvents() {
         queue_.pop_front();
         deliver(event);
     }
+    tickDueTimers();
     recordCaption();
+}
+
+// A timer (re)started since the last look counts from the virtual time of that
+// look: whatever the program did between two passes happened at the same time.
+void HeadlessPlatform::syncTimers() {
+    if (!timersOnClock_ || !ui_) return;
+    timerRuns_.resize(ui_->timers().size());
+    for (std::size_t i = 0; i < timerRuns_.size(); ++i) {
+        const Timer& timer = ui_->timers()[i];
+        TimerRun& run = timerRuns_[i];
+        if (!timer.enabled || timer.interval <= 0) {
+            run.running = false;
+        } else if (!run.running || run.restartCount != timer.restartCount) {
+            run = {true, timer.restartCount, elapsed_ + timer.interval / 1000.0};
+        }
+    }
+}
+
+void HeadlessPlatform::tickDueTimers() {
+    if (!timersOnClock_ || !ui_ || !sink_) return;
+    syncTimers();
+    for (std::size_t i = 0; i < timerRuns_.size() && !endRequested_; ++i) {
+        if (!timerRuns_[i].running || elapsed_ + 1e-9 < timerRuns_[i].due) continue;
+        sink_->timerTick(ui_->timers()[i].name);
+        // Counted from this tick, whatever its handler did to the timer.
+        timerRuns_[i].running = false;
+        syncTimers();
+    }
 }
 
 void HeadlessPlatform::waitForEvents() { processEvents(); }
@@ -147,6 +177,11 @@ void HeadlessPlatform::pushFileListClick(const std::string& fileList, const std:
     queue_.push_back({Event::Kind::FileList, fileList, entry, 0});
 }
 void HeadlessPlatform::pushTick(const std::string& timer) { queue_.push_back({Event::Kind::Tick, timer, {}, 0}); }
+
+void HeadlessPlatform::advanceClock(double seconds) {
+    elapsed_ += seconds;
+    setClock(clock_ + seconds);
+}
 
 void HeadlessPlatform::setClock(double seconds) {
     clock_ = std::fmod(seconds, secondsPerDay);

@@ -12,7 +12,8 @@ namespace tarnwick {
 
 // A platform without a window, for tests and scripted runs. Nothing happens by
 // itself: events come only from a queue that the test (or the per-pass feeder)
-// fills, timers tick only when told to, and the clock is virtual.
+// fills, timers tick only when told to (or, when asked for, on the virtual
+// clock), and the clock is virtual.
 //
 // A pass is one processEvents (or waitForEvents) call: it calls the feeder, then
 // delivers the queued events in order. An event the real window could not
@@ -57,8 +58,14 @@ public:
 
     // The virtual clock: seconds since midnight, moved on by `step` every pass.
     void setClock(double seconds);
-    void advanceClock(double seconds) { setClock(clock_ + seconds); }
+    void advanceClock(double seconds);
     void setClockStep(double secondsPerPass) { clockStep_ = secondsPerPass; }
+
+    // With timers on the clock, a running timer also ticks by itself, after the
+    // pass's queued events, in the first pass that reaches a full interval of
+    // virtual time after its (re)start or its last tick; at most once a pass, as
+    // a window's timer does when the program is busy.
+    void setTimersOnClock(bool on) { timersOnClock_ = on; }
 
     // After this many passes the platform asks the program to end and marks
     // budgetExceeded(), so a run that never gets where it should stops.
@@ -86,6 +93,8 @@ private:
     };
 
     void deliver(const Event& event);
+    void syncTimers();
+    void tickDueTimers();
     bool controlUsable(const std::string& name, const char* what);
     void recordCaption();
     void refuse(std::string why) { refusals_.push_back(std::move(why)); }
@@ -102,6 +111,15 @@ private:
 
     double clock_ = defaultClockStart;
     double clockStep_ = defaultClockStep;
+    double elapsed_ = 0;  // virtual seconds moved on so far, not wrapped at midnight
+
+    struct TimerRun {
+        bool running = false;
+        std::uint64_t restartCount = 0;
+        double due = 0;  // on the elapsed_ scale
+    };
+    bool timersOnClock_ = false;
+    std::vector<TimerRun> timerRuns_;  // by the timers' index
     std::uint64_t passes_ = 0;
     std::uint64_t passBudget_ = defaultPassBudget;
     bool budgetExceeded_ = false;

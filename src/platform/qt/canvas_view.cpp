@@ -8,7 +8,9 @@
 namespace tarnwick {
 
 CanvasView::CanvasView(QWidget* parent) : QWidget(parent) {
-    setFocusPolicy(Qt::ClickFocus);
+    // Focus comes only from the program: a click on the drawing must not take
+    // the keys from an entry box the program has given them to.
+    setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The program sizes its buttons and labels for a small dialog font.
     QFont controlsFont = font();

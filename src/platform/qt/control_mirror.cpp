@@ -18,11 +18,29 @@ void setBackColour(QWidget* widget, long colour) {
         return;
     }
     const QColor c = QColor::fromRgb(0xFF000000u | bgrToRgb(static_cast<std::uint32_t>(colour)));
+    // A caption stays readable on a dark colour box.
+    const double luma = 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
+    const QColor text = luma < 128 ? Qt::white : Qt::black;
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, c);
     palette.setColor(QPalette::Button, c);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::ButtonText, text);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+// The program sizes its labels and check boxes for a narrower font than the
+// usual desktop one: a caption that would be cut off takes a smaller font.
+void fitCaption(QWidget* widget) {
+    constexpr int smallestPixelSize = 8;
+    QFont font = widget->parentWidget()->font();
+    widget->setFont(font);
+    for (int size = font.pixelSize() - 1; size >= smallestPixelSize && widget->sizeHint().width() > widget->width();
+         --size) {
+        font.setPixelSize(size);
+        widget->setFont(font);
+    }
 }
 
 Qt::CheckState checkState(int value) {
@@ -108,7 +126,8 @@ bool ControlMirror::show(std::size_t index) {
     QWidget* widget = widgets_[index];
     const bool fresh = !old.has_value();
 
-    if (fresh || c.left != old->left || c.top != old->top || c.width != old->width || c.height != old->height)
+    const bool resized = fresh || c.width != old->width || c.height != old->height;
+    if (resized || c.left != old->left || c.top != old->top)
         widget->setGeometry(c.left, c.top, std::max(c.width, 0), std::max(c.height, 0));
     const bool stateChanged = fresh || c.enabled != old->enabled || c.visible != old->visible;
     if (stateChanged) {
@@ -125,11 +144,13 @@ bool ControlMirror::show(std::size_t index) {
     case ControlKind::CheckBox: {
         auto* box = static_cast<QCheckBox*>(widget);
         if (captionChanged) box->setText(literalCaption(c.caption));
+        if (captionChanged || resized) fitCaption(box);
         if (fresh || c.value != old->value) box->setCheckState(checkState(c.value));
         break;
     }
     case ControlKind::Label:
         if (captionChanged) static_cast<QLabel*>(widget)->setText(QString::fromStdString(c.caption));
+        if (captionChanged || resized) fitCaption(widget);
         break;
     case ControlKind::EntryBox: {
         auto* box = static_cast<QLineEdit*>(widget);

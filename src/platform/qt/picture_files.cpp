@@ -25,9 +25,11 @@ std::uint32_t readLe(const QByteArray& bytes, int offset, int size) {
     return value;
 }
 
-// Qt's BMP reader fills a short file's missing rows with whatever it likes, so an
-// uncompressed file must hold every row its header promises.
-bool holdsAllRows(const QByteArray& bytes) {
+// Checks the header before Qt's reader sees the file: a size within bounds (the
+// reader's own size() gives a top-down file's negative height as it stands, so
+// it cannot do this), and, since the reader fills a short file's missing rows
+// with whatever it likes, every row an uncompressed file promises.
+bool soundHeader(const QByteArray& bytes) {
     constexpr int fileHeader = 14;
     if (bytes.size() < fileHeader + 16 || bytes[0] != 'B' || bytes[1] != 'M') return false;
     const std::uint32_t dataOffset = readLe(bytes, 10, 4);
@@ -92,15 +94,13 @@ std::optional<Picture> loadPictureFile(const std::string& fileName) {
     QFile file(QString::fromStdString(fileName));
     if (!file.open(QIODevice::ReadOnly) || file.size() > maxFileBytes) return std::nullopt;
     QByteArray bytes = file.readAll();
-    if (!holdsAllRows(bytes)) return std::nullopt;
+    if (!soundHeader(bytes)) return std::nullopt;
 
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
     reader.setDecideFormatFromContent(false);
     reader.setAllocationLimit(allocationLimitMb);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > maxSide || size.height() > maxSide) return std::nullopt;
     const QImage image = reader.read();
     if (image.isNull()) return std::nullopt;
     return pictureOf(image);

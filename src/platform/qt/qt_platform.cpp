@@ -40,7 +40,6 @@ QtPlatform::~QtPlatform() {
     window_->surface().onResized = nullptr;
 }
 
-void QtPlatform::show() { window_->show(); }
 QMainWindow& QtPlatform::window() { return *window_; }
 QWidget& QtPlatform::surface() { return window_->surface(); }
 
@@ -58,9 +57,9 @@ void QtPlatform::attach(Canvas& canvas, Ui& ui, EventSink& sink) {
     CanvasView& view = window_->surface();
     view.onMouseDown = [this, &sink](int button) { queue_.push([&sink, button] { sink.mouseDown(button); }); };
     view.onResized = [this] { queueCanvasResize(); };
-    // A window shown already has had its resize events; a hidden one gets them on show.
-    if (view.isVisible()) queueCanvasResize();
     showModel();  // menus built so far appear with the window
+    window_->show();
+    queueCanvasResize();  // the surface may have had its size before the hook was set
 }
 
 void QtPlatform::queueCanvasResize() {

@@ -25,11 +25,11 @@ class WindowMirror;
 // window then shows the program's menus, controls and canvas as they are.
 class QtPlatform : public Platform {
 public:
-    // Needs a QApplication that outlives it; the window is shown by show().
+    // Needs a QApplication that outlives it. The window shows once the program
+    // is attached, so it never appears without the program's menus and controls.
     explicit QtPlatform(QApplication& app);
     ~QtPlatform() override;
 
-    void show();
     QMainWindow& window();
     QWidget& surface();  // the drawing surface, where the controls sit
 

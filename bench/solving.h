@@ -6,9 +6,8 @@ namespace tarnwick::bench {
 // Solves mazes the program made headless at 800 by 600 (each example drawing,
 // made as a regular maze where its own kind is not, and drawings open
 // everywhere at wall sizes 10 and 5), timed from "Solve maze" to the solved
-// maze: headless, and for the temple and the open drawing at wall size 10 also
-// in the real window offscreen. Prints passes, seconds and passes per second for
-// each; a maze not made, or not solved within `passBudget` passes, says so.
+// maze: headless and in the real window offscreen. Prints passes, seconds and
+// passes per second for each; a maze not made, or not solved within `passBudget` passes, says so.
 // Returns the passes per second over the headless solves.
 double solvingRate(std::uint64_t passBudget);
 

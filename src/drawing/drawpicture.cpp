@@ -32,14 +32,20 @@ void Form57::drawpicture() {
     }
 }
 
-bool Form57::drawingeventrun() {
+bool Form57::drawingeventrun(bool waitForOne) {
     commandtaken = 0;
-    doEvents();
+    if (waitForOne) waitEvents();
+    else doEvents();
     return programmode != 1 && programmode != -6;
 }
 
 void Form57::drawingpasses() {
+    // Only an event changes what a pass paints: once a whole pass has run without
+    // one, the end of the next quiet pass sleeps until one comes.
+    std::uint64_t eventsAtLastPass = eventsdelivered;
     for (;;) {
+        const bool lastPassQuiet = eventsdelivered == eventsAtLastPass;
+        eventsAtLastPass = eventsdelivered;
         drawingpassmenus();
         rememberpen();
         cursorspanx = cellx2 - cellx1;
@@ -66,7 +72,8 @@ void Form57::drawingpasses() {
         finishpaintingstep();
 
         if (programmode == 1) return;
-        if (!drawingeventrun()) return;
+        const bool passQuiet = eventsdelivered == eventsAtLastPass;
+        if (!drawingeventrun(lastPassQuiet && passQuiet)) return;
     }
 }
 

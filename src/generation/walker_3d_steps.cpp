@@ -24,6 +24,12 @@ void Form57::walkpipemiddle() {
     if (passagecolor != priorpassagecolor) spanBox(canvas, currentCell(*this), middle, passagecolor);
 }
 
+// A pipe step's middle cell has just taken over passagecolor; the cell the
+// walker left keeps the colour chosen for it.
+long Form57::colourofcellleft() const {
+    return mazekind == 1 && carvemode == 1 && walkermoved() ? priorpassagecolor : static_cast<long>(passagecolor);
+}
+
 // Left, right, up, down and the stop code in turn, then travel.
 void Form57::walkstucktries() {
     if (stuckflag != 1) return;

@@ -73,7 +73,7 @@ void Form57::walkcursor() {
     const bool moved = walkermoved();
     if ((moved && (carvemode != lastcarvemode || (creationmode == -1 && carvemode == -1))) ||
         creationmode != lastcreationmode)
-        paintprevcellbox(passagecolor);
+        paintprevcellbox(colourofcellleft());
     if (moved) lastcarvemode = carvemode;
     const long here = canvas.point(cellx1, celly1);
     if (creationmode == -1 && moved && carvemode == -1 && here != cursorcolor) passagecolor = here;

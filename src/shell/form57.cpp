@@ -44,18 +44,37 @@ void dispatch(const Map& handlers, const std::string& name, Args&&... args) {
 }
 }  // namespace
 
-void Form57::keyDown(int keyCode) { Form_KeyDown(keyCode); }
-void Form57::mouseDown(int button) { Form_MouseDown(button); }
-
+void Form57::keyDown(int keyCode) {
+    ++eventsdelivered;
+    Form_KeyDown(keyCode);
+}
+void Form57::mouseDown(int button) {
+    ++eventsdelivered;
+    Form_MouseDown(button);
+}
 void Form57::menuClick(const std::string& item) {
+    ++eventsdelivered;
     if (ui.hasMenu(item) && ui.menuAvailable(item)) dispatch(menuHandlers, item);
 }
-void Form57::buttonClick(const std::string& button) { dispatch(buttonHandlers, button); }
-void Form57::checkClick(const std::string& checkBox) { dispatch(checkHandlers, checkBox); }
-void Form57::entryKeyDown(const std::string& entryBox, int keyCode) { dispatch(entryHandlers, entryBox, keyCode); }
+void Form57::buttonClick(const std::string& button) {
+    ++eventsdelivered;
+    dispatch(buttonHandlers, button);
+}
+void Form57::checkClick(const std::string& checkBox) {
+    ++eventsdelivered;
+    dispatch(checkHandlers, checkBox);
+}
+void Form57::entryKeyDown(const std::string& entryBox, int keyCode) {
+    ++eventsdelivered;
+    dispatch(entryHandlers, entryBox, keyCode);
+}
 void Form57::fileListClick(const std::string& fileList, const std::string& entry) {
+    ++eventsdelivered;
     dispatch(fileListHandlers, fileList, entry);
 }
-void Form57::timerTick(const std::string& timer) { dispatch(timerHandlers, timer); }
+void Form57::timerTick(const std::string& timer) {
+    ++eventsdelivered;
+    dispatch(timerHandlers, timer);
+}
 
 }  // namespace tarnwick

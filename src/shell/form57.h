@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -42,6 +43,9 @@ public:
     Random random;
     SnapshotStore snapshots;
     StageWorkers workers;
+
+    // Events delivered so far, for loops that sleep when nothing has happened.
+    std::uint64_t eventsdelivered = 0;
 
     // EventSink: the platform delivers events here; they run the handlers below.
     void keyDown(int keyCode) override;

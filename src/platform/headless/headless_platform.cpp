@@ -75,7 +75,10 @@ void HeadlessPlatform::tickDueTimers() {
     }
 }
 
-void HeadlessPlatform::waitForEvents() { processEvents(); }
+void HeadlessPlatform::waitForEvents() {
+    ++waits_;
+    processEvents();
+}
 
 void HeadlessPlatform::recordCaption() {
     if (!ui_) return;

@@ -72,6 +72,8 @@ public:
     void setPassBudget(std::uint64_t passes) { passBudget_ = passes; }
     bool budgetExceeded() const { return budgetExceeded_; }
     std::uint64_t passes() const { return passes_; }
+    // The passes that were waits: a loop that only waits for an event makes these.
+    std::uint64_t waits() const { return waits_; }
 
     // What the program showed.
     const std::vector<std::string>& messages() const { return messages_; }
@@ -121,6 +123,7 @@ private:
     bool timersOnClock_ = false;
     std::vector<TimerRun> timerRuns_;  // by the timers' index
     std::uint64_t passes_ = 0;
+    std::uint64_t waits_ = 0;
     std::uint64_t passBudget_ = defaultPassBudget;
     bool budgetExceeded_ = false;
 

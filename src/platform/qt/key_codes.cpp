@@ -4,24 +4,16 @@ namespace tarnwick {
 
 namespace {
 
-// The keypad with NumLock on gives digits; they move like the keys printed on them.
-int keypadDigitCode(int qtKey) {
+// The keypad with NumLock on gives its own digit codes, which no key table
+// holds; with NumLock off its keys arrive as the arrows and the rest.
+int keypadCode(int qtKey) {
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return 96 + (qtKey - Qt::Key_0);
     switch (qtKey) {
-    case Qt::Key_0: return 45;  // Insert
-    case Qt::Key_1: return 35;  // End
-    case Qt::Key_2: return 40;  // Down
-    case Qt::Key_3: return 34;  // Page Down
-    case Qt::Key_4: return 37;  // Left
-    case Qt::Key_5: return 12;  // Clear
-    case Qt::Key_6: return 39;  // Right
-    case Qt::Key_7: return 36;  // Home
-    case Qt::Key_8: return 38;  // Up
-    case Qt::Key_9: return 33;  // Page Up
-    case Qt::Key_Period:
-    case Qt::Key_Comma: return 46;  // Delete
     case Qt::Key_Asterisk: return 106;
     case Qt::Key_Plus: return 107;
     case Qt::Key_Minus: return 109;
+    case Qt::Key_Period:
+    case Qt::Key_Comma: return 110;
     case Qt::Key_Slash: return 111;
     default: return 0;
     }
@@ -59,7 +51,7 @@ int shiftedSymbolCode(int qtKey) {
 
 int keyCodeFor(int qtKey, Qt::KeyboardModifiers modifiers) {
     if (modifiers & Qt::KeypadModifier) {
-        if (const int code = keypadDigitCode(qtKey)) return code;
+        if (const int code = keypadCode(qtKey)) return code;
     }
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;  // Qt's codes are the upper-case letters
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return qtKey;

@@ -1,0 +1,74 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/picture.h"
+#include "core/state.h"
+#include "support/headless_work_dir.h"
+
+namespace tarnwick {
+class Platform;
+}
+
+namespace tarnwick::bench {
+
+class ScriptedPlatform;
+
+// The program reads and writes its files in the current directory: a fresh one
+// holding the example settings files and "open.bmp", a black 800 by 600
+// picture that, imported, makes every cell of the window open.
+class MazeWorkDir {
+public:
+    MazeWorkDir();
+
+private:
+    test::TempWorkDir dir_;
+};
+
+// One move of the scripted user, made `wait` passes after the one before it.
+struct Step {
+    std::uint64_t wait;
+    std::function<void(ScriptedPlatform&)> make;
+};
+
+// How the user gets from the program's start to a new maze: its last step starts the maze.
+struct MazeScript {
+    std::string name;
+    std::vector<Step> steps;
+};
+
+// The computer creating with the default patterns, at 800 by 600: each example
+// drawing with its settings (the 3d ones as regular mazes when `regularOnly`),
+// then a drawing open everywhere at wall sizes 10 and 5.
+std::vector<MazeScript> benchMazes(bool regularOnly);
+
+// Passes and seconds of a timed stretch of the program's loop.
+struct Timed {
+    std::uint64_t passes = 0;
+    double seconds = 0;
+    bool done = false;
+};
+
+struct MadeMaze {
+    Timed making;    // from the last step until the placing stage
+    long cells = 0;  // lattice cells showing a passage colour
+    State state;     // the program as its placing stage shows the new maze
+    Picture picture;
+};
+
+// Plays the script into a fresh program on `platform` and times its maze; one
+// not made within `passBudget` passes is left undone. The random source is
+// seeded alike on every platform, so each makes the same maze.
+MadeMaze makeMaze(Platform& platform, const MazeScript& script, std::uint64_t passBudget);
+MadeMaze makeMazeHeadless(const MazeScript& script, std::uint64_t passBudget);
+
+// "NAME [EXTRA] PASSES passes SECONDS s RATE passes/s", then `undone` when not
+// done, then the note.
+void printTimed(const std::string& name, const std::string& extra, const Timed& timed, const char* undone,
+                const std::string& note = {});
+// "  (R times headless)".
+std::string timesHeadless(const Timed& window, const Timed& headless);
+
+}  // namespace tarnwick::bench

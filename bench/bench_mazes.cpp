@@ -1,5 +1,6 @@
 #include "bench_mazes.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -17,7 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-constexpr int width = 800, height = 600;
 constexpr std::uint64_t mazeSeed = 20'240'601;
 // Passes the placing stage gets to show the new maze before the run ends.
 constexpr std::uint64_t placingPasses = 3;
@@ -65,7 +65,7 @@ long carvedCells(const Form57& f) {
 MazeWorkDir::MazeWorkDir() {
     const fs::path data = fs::path(__FILE__).parent_path().parent_path() / "data";
     for (const auto& file : fs::directory_iterator(data)) fs::copy_file(file.path(), file.path().filename());
-    savePictureFile(Picture(width, height, 0x000000), "open.bmp");
+    savePictureFile(Picture(800, 600, 0x000000), "open.bmp");
 }
 
 std::vector<MazeScript> benchMazes(bool regularOnly) {
@@ -109,15 +109,30 @@ MadeMaze makeMaze(Platform& platform, const MazeScript& script, std::uint64_t pa
     return made;
 }
 
-MadeMaze makeMazeHeadless(const MazeScript& script, std::uint64_t passBudget) {
+MadeMaze makeMazeHeadless(const MazeScript& script, std::uint64_t passBudget, int width, int height) {
     HeadlessPlatform platform(width, height);
     platform.setPassBudget(passBudget + 1000);  // the steps before the maze take a few dozen passes
     return makeMaze(platform, script, passBudget);
 }
 
+Medians timeBoth(const std::function<Timed()>& window, const std::function<Timed()>& headless) {
+    constexpr int runs = 5;
+    std::vector<Timed> windowRuns, headlessRuns;
+    for (int run = 0; run < runs; ++run) {
+        windowRuns.push_back(window());
+        headlessRuns.push_back(headless());
+        if (!windowRuns.back().done || !headlessRuns.back().done) break;
+    }
+    const auto median = [](std::vector<Timed>& timed) {
+        std::sort(timed.begin(), timed.end(), [](const Timed& a, const Timed& b) { return a.seconds < b.seconds; });
+        return timed[timed.size() / 2];
+    };
+    return {median(windowRuns), median(headlessRuns)};
+}
+
 void printTimed(const std::string& name, const std::string& extra, const Timed& timed, const char* undone,
                 const std::string& note) {
-    std::printf("%-36s%s %10llu passes %8.3f s %12.0f passes/s%s%s\n", name.c_str(), extra.c_str(),
+    std::printf("%-44s%s %10llu passes %8.3f s %12.0f passes/s%s%s\n", name.c_str(), extra.c_str(),
                 static_cast<unsigned long long>(timed.passes), timed.seconds, timed.passes / timed.seconds,
                 timed.done ? "" : undone, note.c_str());
     std::fflush(stdout);

@@ -39,9 +39,9 @@ struct MazeScript {
     std::vector<Step> steps;
 };
 
-// The computer creating with the default patterns, at 800 by 600: each example
-// drawing with its settings (the 3d ones as regular mazes when `regularOnly`),
-// then a drawing open everywhere at wall sizes 10 and 5.
+// The computer creating with the default patterns: each example drawing with
+// its settings (the 3d ones as regular mazes when `regularOnly`), then an 800
+// by 600 drawing open everywhere at wall sizes 10 and 5.
 std::vector<MazeScript> benchMazes(bool regularOnly);
 
 // Passes and seconds of a timed stretch of the program's loop.
@@ -55,14 +55,37 @@ struct MadeMaze {
     Timed making;    // from the last step until the placing stage
     long cells = 0;  // lattice cells showing a passage colour
     State state;     // the program as its placing stage shows the new maze
-    Picture picture;
+    Picture picture; // the whole canvas
 };
 
 // Plays the script into a fresh program on `platform` and times its maze; one
 // not made within `passBudget` passes is left undone. The random source is
 // seeded alike on every platform, so each makes the same maze.
 MadeMaze makeMaze(Platform& platform, const MazeScript& script, std::uint64_t passBudget);
-MadeMaze makeMazeHeadless(const MazeScript& script, std::uint64_t passBudget);
+// Headless, the canvas at the size given. The examples maximize the window, so
+// there it takes the screen's size.
+MadeMaze makeMazeHeadless(const MazeScript& script, std::uint64_t passBudget, int width = 800, int height = 600);
+
+// Passes per second over the finished runs added.
+class OverallRate {
+public:
+    void add(const Timed& timed) {
+        if (timed.done) passes_ += timed.passes, seconds_ += timed.seconds;
+    }
+    double passesPerSecond() const { return seconds_ > 0 ? passes_ / seconds_ : 0; }
+
+private:
+    std::uint64_t passes_ = 0;
+    double seconds_ = 0;
+};
+
+// The median of five runs on each platform, the real window and headless
+// taking turns: single runs of the short cases vary a lot. A run left undone
+// (a maze or walk that never ends) is not repeated.
+struct Medians {
+    Timed window, headless;
+};
+Medians timeBoth(const std::function<Timed()>& window, const std::function<Timed()>& headless);
 
 // "NAME [EXTRA] PASSES passes SECONDS s RATE passes/s", then `undone` when not
 // done, then the note.

@@ -10,28 +10,36 @@ namespace tarnwick::bench {
 
 namespace {
 
-void print(const std::string& name, const MadeMaze& maze, const std::string& note = {}) {
-    char cells[32];
-    std::snprintf(cells, sizeof cells, " %7ld cells", maze.cells);
-    printTimed(name, cells, maze.making, "  (not finished)", note);
+void print(const std::string& name, const MadeMaze& maze, const Timed& making, const std::string& note = {}) {
+    char cells[48];
+    std::snprintf(cells, sizeof cells, " %4dx%-4d %6ld cells", maze.picture.width, maze.picture.height, maze.cells);
+    printTimed(name, cells, making, "  (not finished)", note);
 }
 
 }  // namespace
 
 double makingRate(std::uint64_t passBudget) {
-    std::uint64_t passes = 0;
-    double seconds = 0;
+    OverallRate overall;
     for (const MazeScript& script : benchMazes(false)) {
         const std::string name = "making/" + script.name;
-        MazeWorkDir dir;
-        const MadeMaze headless = makeMazeHeadless(script, passBudget);
-        print(name, headless);
-        if (headless.making.done) passes += headless.making.passes, seconds += headless.making.seconds;
-        MadeMaze window;
-        withQtWindow([&](Platform& platform) { window = makeMaze(platform, script, passBudget); });
-        print(name + "/qt-offscreen", window, timesHeadless(window.making, headless.making));
+        MadeMaze window, headless;
+        const Medians timed = timeBoth(
+            [&] {
+                MazeWorkDir dir;
+                withQtWindow([&](Platform& platform) { window = makeMaze(platform, script, passBudget); });
+                return window.making;
+            },
+            [&] {
+                // The same maze: on a canvas of the window's size, the random source seeded alike.
+                MazeWorkDir dir;
+                headless = makeMazeHeadless(script, passBudget, window.picture.width, window.picture.height);
+                return headless.making;
+            });
+        print(name, headless, timed.headless);
+        overall.add(timed.headless);
+        print(name + "/qt-offscreen", window, timed.window, timesHeadless(timed.window, timed.headless));
     }
-    return seconds > 0 ? passes / seconds : 0;
+    return overall.passesPerSecond();
 }
 
 }  // namespace tarnwick::bench

@@ -57,23 +57,22 @@ Timed solveInWindow(const MadeMaze& maze, std::uint64_t passBudget) {
 }  // namespace
 
 double solvingRate(std::uint64_t passBudget) {
-    std::uint64_t passes = 0;
-    double seconds = 0;
+    OverallRate overall;
     for (const MazeScript& script : benchMazes(true)) {
         const std::string name = "solving/" + script.name;
         MazeWorkDir dir;
         const MadeMaze maze = makeMazeHeadless(script, passBudget);
         if (!maze.making.done) {
-            std::printf("%-36s (maze not made)\n", name.c_str());
+            std::printf("%-44s (maze not made)\n", name.c_str());
             continue;
         }
-        const Timed headless = solveHeadless(maze, passBudget);
+        const auto [window, headless] =
+            timeBoth([&] { return solveInWindow(maze, passBudget); }, [&] { return solveHeadless(maze, passBudget); });
         printTimed(name, "", headless, "  (not solved)");
-        if (headless.done) passes += headless.passes, seconds += headless.seconds;
-        const Timed window = solveInWindow(maze, passBudget);
+        overall.add(headless);
         printTimed(name + "/qt-offscreen", "", window, "  (not solved)", timesHeadless(window, headless));
     }
-    return seconds > 0 ? passes / seconds : 0;
+    return overall.passesPerSecond();
 }
 
 }  // namespace tarnwick::bench

@@ -26,6 +26,9 @@ long latticeCount(long wall, long step, long last);
 CellRect drawingCell(long x, long y, long w, long h);
 CellRect cellBox(long x, long y, long w, long h);
 
+// The rectangle moved by (dx, dy).
+inline CellRect offsetCell(const CellRect& c, long dx, long dy) { return {c.x1 + dx, c.y1 + dy, c.x2 + dx, c.y2 + dy}; }
+
 // Two filled boxes (a.x1, a.y1)-(b.x2, b.y2) and (b.x1, b.y1)-(a.x2, a.y2): for cells
 // in one row or column, the rectangle holding both boxes and the grid line between.
 void spanBox(Canvas& canvas, const CellRect& a, const CellRect& b, long colour);

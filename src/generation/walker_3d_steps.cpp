@@ -7,12 +7,6 @@
 
 namespace tarnwick {
 
-namespace {
-CellRect ahead(const CellRect& c, long stepx, long stepy, long k) {
-    return {c.x1 + k * stepx, c.y1 + k * stepy, c.x2 + k * stepx, c.y2 + k * stepy};
-}
-}  // namespace
-
 // A pipe passage is painted across its middle cell in that cell's own colour.
 void Form57::walkpipemiddle() {
     if (mazekind != 1 || carvemode != 1 || !walkermoved()) return;
@@ -45,7 +39,7 @@ Form57::WalkAt Form57::walkpipetravelend() {
     auto clean = [this](long x, long y) { return isCleanColour(*this, canvas.point(x, y)); };
     const Pixel far = probe(*this, 2), near = probe(*this, 1);
     if (!clean(far.x, far.y) || !clean(near.x, near.y)) return WalkAt::Next;
-    const CellRect landing = ahead(currentCell(*this), stepx, stepy, 2);
+    const CellRect landing = offsetCell(currentCell(*this), 2 * stepx, 2 * stepy);
     for (long y = landing.y1 - 1; y <= landing.y2 + 1; ++y)
         for (long x = landing.x1 - 1; x <= landing.x2 + 1; ++x)
             if (!clean(x, y) || !clean(x - stepx, y - stepy)) return WalkAt::Next;
@@ -71,7 +65,7 @@ int Form57::blockedsides3d(long d) const {
     int blocked = 0;
     for (const Side& s : sides) {
         const long p = canvas.point(s.p.x, s.p.y);
-        const CellRect cell{here.x1 + s.dx, here.y1 + s.dy, here.x2 + s.dx, here.y2 + s.dy};
+        const CellRect cell = offsetCell(here, s.dx, s.dy);
         if ((!regionScanPasses(canvas, cell, 1, 1, mazeColour) || isBorderColour(*this, p)) && !passage(p)) ++blocked;
     }
     return blocked;
@@ -88,17 +82,18 @@ Form57::WalkAt Form57::walk3dstep() {
     enum Cell { Passage = 1, Clean = 0, Blocked = 3 };
     Cell far = Blocked, near = Blocked;
     const CellRect here = currentCell(*this);
+    const CellRect oneAhead = offsetCell(here, stepx, stepy), twoAhead = offsetCell(here, 2 * stepx, 2 * stepy);
     const Pixel p2 = probe(*this, 2), p1 = probe(*this, 1);
     const long c2 = canvas.point(p2.x, p2.y), c1 = canvas.point(p1.x, p1.y);
     if (isPassageColour(*this, c2)) {
         far = Passage;
     } else {
         if (mazekind == 2) far = Clean;  // a 3d-maze only asks whether a passage lies two ahead
-        if (isOpenColour(*this, c2) && ringScanPasses(*this, canvas, ahead(here, stepx, stepy, 2))) far = Clean;
+        if (isOpenColour(*this, c2) && ringScanPasses(*this, canvas, twoAhead)) far = Clean;
     }
     if (isPassageColour(*this, c1))
         near = Passage;
-    else if (isOpenColour(*this, c1) && ringScanPasses(*this, canvas, ahead(here, stepx, stepy, 1)))
+    else if (isOpenColour(*this, c1) && ringScanPasses(*this, canvas, oneAhead))
         near = Clean;
     declaremmb();
 
@@ -107,6 +102,9 @@ Form57::WalkAt Form57::walk3dstep() {
         if (patternstate == 3 && patternresume == 1 && carvemode == -1) return resumepatterns();
         carvemode = 1;
         movecell(mazekind == 1 ? 2 : 1);
+        enteredcellx = cellx1;
+        enteredcelly = celly1;
+        enteredcellcolour = canvas.point(cellx1, celly1);
         canvas.fillBox(cellx1, celly1, prevcellx2, prevcelly2, passagecolor);
         underpasstry = 0;
         moveallowed = 0;
@@ -126,7 +124,7 @@ Form57::WalkAt Form57::walk3dstep() {
         underpasshits = 0;
         setLookCell(*this, here);
         if (mazekind == 2) nocrosses();
-        setLookCell(*this, ahead(here, stepx, stepy, 2));
+        setLookCell(*this, twoAhead);
         findunderpasses();
         if (moveallowed == 1) digunderpass();
     }

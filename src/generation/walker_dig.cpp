@@ -14,7 +14,7 @@ long sign(long v) { return (v > 0) - (v < 0); }
 // The line one pixel outside the box of the cell k ahead, on the side (sx, sy) points to.
 void Form57::undermark(long k, long sx, long sy) {
     if (shortunderpasses != 0) return;
-    const CellRect b{cellx1 + k * stepx, celly1 + k * stepy, cellx2 + k * stepx, celly2 + k * stepy};
+    const CellRect b = offsetCell(currentCell(*this), k * stepx, k * stepy);
     if (sx != 0) {
         const long x = sx > 0 ? b.x2 + 1 : b.x1 - 1;
         canvas.line(x, b.y1, x, b.y2 + 1, passagecolor);
@@ -33,9 +33,7 @@ void Form57::mixcolorsahead(long k) {
 
 void Form57::digunderpass() {
     const long sx = sign(stepx), sy = sign(stepy);
-    auto cellAhead = [this](long k) {
-        return CellRect{cellx1 + k * stepx, celly1 + k * stepy, cellx2 + k * stepx, celly2 + k * stepy};
-    };
+    auto cellAhead = [this](long k) { return offsetCell(currentCell(*this), k * stepx, k * stepy); };
     auto passage = [this](long x, long y) { return isPassageColour(*this, canvas.point(x, y)); };
     // A free cell among the crossed passages becomes a closed box.
     auto closeFreeCell = [&] {
@@ -84,6 +82,9 @@ void Form57::digunderpass() {
     undermark(0, -sx, -sy);
     movecell(1);
     mixcolors();
+    // The walker may never leave the landing carving (it can be a dead end),
+    // so its box takes its own colour now rather than the cell's before it.
+    paintcellbox(passagecolor);
     setPreviousCell(*this, currentCell(*this));
 }
 

@@ -1,9 +1,9 @@
 // The cells the walker can still get to. It moves one cell at a time into cells
 // that are clean or already passage, hops over one cell onto a passage, digs
-// straight tunnels through open and passage cells (3d kinds), and is sent home
-// from the finish. The set computed here holds every cell it can stand on or
-// paint from now on (it may hold more), so a clean cell outside it stays clean
-// for the rest of the maze.
+// straight tunnels through open and passage cells (3d kinds), keeps to the rows
+// and columns of its lattice (3d-pipe), and is sent home from the finish. The
+// set computed here holds every cell it can stand on or paint from now on (it
+// may hold more), so a clean cell outside it stays clean for the rest of the maze.
 #include <algorithm>
 #include <deque>
 
@@ -75,11 +75,16 @@ void Form57::recomputewalkerreach() {
         todo.emplace_back(i, j);
     };
     auto cellOf = [&](long x, long y) -> std::pair<long, long> { return {(x - r.originx) / w, (y - r.originy) / w}; };
+    const auto home = cellOf(homex1, homey1);
+    // A 3d-pipe walker stands on lattice cells and moves along their rows and
+    // columns, so it never enters a cell between four of them.
+    auto pipeCorner = [&](long i, long j) {
+        return mazekind == 1 && (i - home.first) % 2 != 0 && (j - home.second) % 2 != 0;
+    };
     auto kindAt = [&](long i, long j) -> int {
-        if (i < 0 || j < 0 || i >= r.cols || j >= r.rows) return 0;
+        if (i < 0 || j < 0 || i >= r.cols || j >= r.rows || pipeCorner(i, j)) return 0;
         return kind[static_cast<std::size_t>(j * r.cols + i)];
     };
-    const auto home = cellOf(homex1, homey1);
     const auto finish = cellOf(finishx1, finishy1);
     const bool finishOnLattice = floorMod(finishx1 - r.originx, w) == 0 && floorMod(finishy1 - r.originy, w) == 0;
     reach(home.first, home.second);

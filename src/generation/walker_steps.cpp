@@ -60,7 +60,9 @@ void Form57::walkcellleft() {
     colorfound = 0;
     if (creationmode == -1 && paused != 1) paintprevcellbox(passagecolor);
     mixcolors2();
-    arrivalcolor = canvas.point(cellx1, celly1);
+    const bool entered = cellx1 == enteredcellx && celly1 == enteredcelly;
+    arrivalcolor = entered ? enteredcellcolour : canvas.point(cellx1, celly1);
+    enteredcellx = -1;
 }
 
 void Form57::walkpassage() {

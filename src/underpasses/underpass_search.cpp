@@ -29,8 +29,6 @@ LevelRules rulesOf(long level) {
     }
 }
 
-CellRect moved(const CellRect& c, long dx, long dy) { return {c.x1 + dx, c.y1 + dy, c.x2 + dx, c.y2 + dy}; }
-
 }  // namespace
 
 void Form57::findunderpasses() {
@@ -44,7 +42,7 @@ void Form57::findunderpasses() {
     auto cleanColour = [this](long c) { return isCleanColour(*this, c); };
     auto mazeColour = [this](long c) { return isPassageColour(*this, c) || isOpenColour(*this, c); };
     auto look = [this] { return lookCell(*this); };
-    auto advance = [&] { setLookCell(*this, moved(look(), stepx, stepy)); };
+    auto advance = [&] { setLookCell(*this, offsetCell(look(), stepx, stepy)); };
     auto outsideSurface = [this](const CellRect& c) {
         return c.x2 < 0 || c.y2 < 0 || c.x1 >= canvas.width() || c.y1 >= canvas.height();
     };
@@ -54,7 +52,7 @@ void Form57::findunderpasses() {
             moveallowed = 0;
             return;
         }
-        const CellRect next = moved(look(), stepx, stepy);
+        const CellRect next = offsetCell(look(), stepx, stepy);
         const long u = lookleadx + stepx, v = lookleady + stepy;  // leading corner of the next cell
         if (mazekind == 2) {
             // A passage cell with no opening at all is a closed box of an earlier underpass.
@@ -66,7 +64,7 @@ void Form57::findunderpasses() {
             if (!passage(u, v)) {
                 // The next cell needs a neighbour the maze can still grow into.
                 auto usable = [&](long dx, long dy, long tx, long ty) {
-                    if (scans && !regionScanPasses(canvas, moved(next, dx, dy), 1, 1, cleanColour)) return false;
+                    if (scans && !regionScanPasses(canvas, offsetCell(next, dx, dy), 1, 1, cleanColour)) return false;
                     const long t = canvas.point(tx, ty);
                     return !isPassageColour(*this, t) && !isBorderColour(*this, t);
                 };
@@ -128,7 +126,7 @@ void Form57::findunderpasses() {
                 return;
             }
         } else if (!nowPassage && clean(lookleadx + stepx, lookleady + stepy) &&
-                   (!scans || regionScanPasses(canvas, moved(look(), stepx, stepy), k, k, cleanColour)) &&
+                   (!scans || regionScanPasses(canvas, offsetCell(look(), stepx, stepy), k, k, cleanColour)) &&
                    !passage(lookleadx + 2 * stepx, lookleady + 2 * stepy)) {
             nocrosses();
             return;

@@ -37,14 +37,28 @@ void Form57::walkautominimize() {
 }
 
 // The finish stays a dead end: the walker paints its way in and is sent home.
+// Sent home, it never leaves the cell it came from, which is when that cell's
+// colour would be chosen, so the passage in takes that colour here (and a pipe
+// step's middle cell its own) rather than the colour of the cell before.
 Form57::WalkAt Form57::walkfinishcell() {
     if (cellx1 != finishx1 || celly1 != finishy1) return WalkAt::Next;
-    if (carvemode == 1 && paused != 1) spanBox(canvas, previousCell(*this), currentCell(*this), passagecolor);
+    const bool moved = walkermoved();  // an underpass may have surfaced on the finish
+    const Num entryColour = passagecolor;
+    if (moved) {
+        colorfound = 0;
+        mixcolors2();
+    }
+    const long cameFromColour = passagecolor;
+    if (carvemode == 1 && paused != 1) {
+        spanBox(canvas, previousCell(*this), currentCell(*this), cameFromColour);
+        walkpipemiddle();
+    }
+    passagecolor = entryColour;
     mixcolors();
     if (paused != 1) paintcellbox(passagecolor);
     if (filloption == 1 && isPassageColour(*this, canvas.point(startx1, starty1)) &&
         isPassageColour(*this, canvas.point(finishx1, finishy1))) {
-        if (paused != 1) paintprevcellbox(passagecolor);
+        if (paused != 1 && moved) paintprevcellbox(cameFromColour);
         programmode = 2;
         return WalkAt::Leave;
     }

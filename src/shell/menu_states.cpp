@@ -264,7 +264,8 @@ void Form57::printupkeepnorun() {
     ui.setEnabled("printing", false);
     ui.setVisible("printing", false);
     ui.setEnabled("stopallprintings", false);
-    if (paused != 1) offerPrintRunItems(*this);
+    // No run is going, also after one that ended by its count: the items come back.
+    if (paused != 1) set(ui, Op::Enable, printrunitems);
 }
 
 void Form57::printupkeepprogress() {

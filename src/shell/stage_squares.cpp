@@ -90,16 +90,17 @@ void Form57::repairfinish() {
     }
     if (onmaze(canvas.point(finishx1, finishy1)) && !(finishx1 == startx1 && finishy1 == starty1)) return;
     const long w = wallsizex;
+    const long h = wallsizey;
     long cx = 0, cy = 0;
     const bool found = bottomrightsearch(
         [&](long x, long y) {
             if (x + 1 == startx1 && y + 1 == starty1) return false;
-            const long screen = canvas.point(x + w - 2, y + w - 2);
+            const long screen = canvas.point(x + w - 2, y + h - 2);
             if (!onmaze(screen) && !isOpenColour(*this, screen)) return false;
-            return boxall(x + 1, y + 1, x + w - 3, y + w - 3, [&](long c) { return onmaze(c); });
+            return boxall(x + 1, y + 1, x + w - 3, y + h - 3, [&](long c) { return onmaze(c); });
         },
         cx, cy);
-    if (found) finishx1 = cx + 1, finishy1 = cy + 1, finishx2 = cx + w - 2, finishy2 = cy + w - 2;
+    if (found) finishx1 = cx + 1, finishy1 = cy + 1, finishx2 = cx + w - 2, finishy2 = cy + h - 2;
 }
 
 void Form57::repairstart() {

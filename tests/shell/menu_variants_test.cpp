@@ -267,6 +267,28 @@ INSTANTIATE_TEST_SUITE_P(
                       PassCase{"solving", &Form57::solvingpassmenus, "D", "D", "E", false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A run that ended by its count keeps its count: the making and placing passes
+// still bring the print items back, the drawing pass leaves them alone, and a
+// panel closed meanwhile does not offer them either.
+TEST_F(MenuSets, PrintItemsComeBackAfterARunEndedByCount) {
+    form.mazestoprint = 3;
+    form.mazesprinted = 3;
+    form.printmode = 0;
+    const struct {
+        const char* name;
+        void (Form57::*step)();
+        const char* offered;
+    } steps[] = {{"drawing pass", &Form57::drawingpassmenus, "D"},
+                 {"panel closed", &Form57::panelclosedrestore, "D"},
+                 {"making pass", &Form57::makingpassmenus, "E"},
+                 {"placing pass", &Form57::placingpassmenus, "E"}};
+    for (const auto& step : steps) {
+        menus::set(form.ui, menus::Op::Disable, menus::printrunitems);
+        (form.*step.step)();
+        expectStates(form.ui, each(menus::printrunitems, step.offered), step.name);
+    }
+}
+
 // While a panel is open the passes leave the print items disabled.
 TEST_F(MenuSets, PassesOfferThePrintItemsOnlyWithoutAPanel) {
     for (long paused : {1L, 0L}) {

@@ -13,11 +13,8 @@ void Form57::mazes3d1_Click() { startnewdrawing(2); }
 
 // A blank drawing of one maze kind at the current wall size.
 void Form57::startnewdrawing(long kind) {
-    static constexpr const char* stagetexts[] = {"-(drawing picture for 'Regular mazes')",
-                                                 "-(drawing picture for '3d-pipe-mazes')",
-                                                 "-(drawing picture for '3d-mazes')"};
     canvas.removeBackPicture();
-    ui.setWindowCaption(stagecaption(stagetexts[kind]));
+    ui.setWindowCaption(drawingcaption(kind));
     mazekind = kind;
     menus::offerIf(ui, kind != 0, {"mazemode1"});
     menus::offerIf(ui, kind == 1, {"lthick"});

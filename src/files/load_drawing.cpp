@@ -35,10 +35,7 @@ bool Form57::loaddrawingfiles(const std::string& name) {
     canvas.setBackPicture(*picture);
     files.close(2);
     applymazefile(MazefileReader::LoadPanel, 0);
-    static constexpr const char* stagetexts[] = {"-(drawing picture for 'Regular mazes')",
-                                                 "-(drawing picture for '3d-pipe-mazes')",
-                                                 "-(drawing picture for '3d-mazes')"};
-    if (mazekind >= 0 && mazekind <= 2) ui.setWindowCaption(stagecaption(stagetexts[mazekind]));
+    if (mazekind >= 0 && mazekind <= 2) ui.setWindowCaption(drawingcaption(mazekind));
     afterloadsteps();
     // The loaded picture is the drawing now, not the example's.
     examplepending = 0;

@@ -2,12 +2,13 @@
 // that are clean or already passage, hops over one cell onto a passage, digs
 // straight tunnels through open and passage cells (3d kinds), keeps to the rows
 // and columns of its lattice (3d-pipe), and is sent home from the finish. The
-// set computed here holds every cell it can stand on or paint from now on (it
-// may hold more), so a clean cell outside it stays clean for the rest of the maze.
+// set computed here holds every cell it can still paint (it may hold more), so a
+// clean cell outside it stays clean for the rest of the maze.
 #include <algorithm>
 #include <deque>
 
 #include "core/colours.h"
+#include "core/geometry.h"
 #include "shell/form57.h"
 
 namespace tarnwick {
@@ -87,17 +88,42 @@ void Form57::recomputewalkerreach() {
     };
     const auto finish = cellOf(finishx1, finishy1);
     const bool finishOnLattice = floorMod(finishx1 - r.originx, w) == 0 && floorMod(finishy1 - r.originy, w) == 0;
-    reach(home.first, home.second);
     const auto here = cellOf(cellx1, celly1);
-    reach(here.first, here.second);
     static constexpr long dirs[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    // Onto the passage two cells on: a 2-d walker hops only over a cell outside
+    // every maze colour (never over the finish); the 3d kinds jump over any cell.
+    auto jumps = [&](long i, long j, const long* d) {
+        if (kindAt(i + 2 * d[0], j + 2 * d[1]) != 2) return false;
+        if (mazekind != 0) return true;
+        const long over = canvas.point(r.originx + (i + d[0]) * w, r.originy + (j + d[1]) * w);
+        return !isOpenColour(*this, over) && !isPassageColour(*this, over);
+    };
+    // A walker with no first move stays where it is and paints nothing until the
+    // picture is repainted, so it reaches nothing, not even its own cell. Only
+    // from the finish does it go on (home).
+    auto canLeave = [&] {
+        for (const auto& d : dirs) {
+            auto passage = [&](long k) { return kindAt(here.first + k * d[0], here.second + k * d[1]) == 2; };
+            auto clean = [&](long k) {
+                return kindAt(here.first + k * d[0], here.second + k * d[1]) == 1 &&
+                       ringScanPasses(*this, canvas, offsetCell(currentCell(*this), k * d[0] * w, k * d[1] * w));
+            };
+            // A pipe step carves two clean cells or travels onto a passage two on.
+            if (jumps(here.first, here.second, d) || (mazekind == 1 ? clean(1) && clean(2) : passage(1) || clean(1)))
+                return true;
+        }
+        return false;
+    };
+    if (!(finishOnLattice && here == finish) && !canLeave()) return;
+    reach(home.first, home.second);
+    reach(here.first, here.second);
     while (!todo.empty()) {
         const auto [i, j] = todo.front();
         todo.pop_front();
         // The walker never moves on from the finish: it is sent home.
         if (finishOnLattice && i == finish.first && j == finish.second && finish != home) continue;
         for (const auto& d : dirs) {
-            if (kindAt(i + 2 * d[0], j + 2 * d[1]) == 2) reach(i + 2 * d[0], j + 2 * d[1]);
+            if (jumps(i, j, d)) reach(i + 2 * d[0], j + 2 * d[1]);
             if (mazekind == 0) {
                 if (kindAt(i + d[0], j + d[1]) != 0) reach(i + d[0], j + d[1]);
                 continue;

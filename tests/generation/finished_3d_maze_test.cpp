@@ -130,6 +130,17 @@ TEST_P(Finished3dMaze, EndsWithAPipeCellOnlyBorderLeadsTo) {
     EXPECT_FALSE(form.mazekind == 1 && carved({2, 2}));
 }
 
+// Border on both ways out of the start: the walker never leaves home.
+TEST_P(Finished3dMaze, EndsWithTheStartOnACellItCannotLeave) {
+    ASSERT_NO_FATAL_FAILURE(make({"SR.....",
+                                  "RR.....",
+                                  ".......",
+                                  ".......",
+                                  "......F"}));
+    for (long row = 0; row < 5; ++row)
+        for (long col = 0; col < 7; ++col) EXPECT_FALSE(carved({col, row})) << col << "," << row;
+}
+
 INSTANTIATE_TEST_SUITE_P(Kinds, Finished3dMaze,
                          ::testing::Values(Maze3dCase{"Maze3dLevel4", 2, false, 4, 1},
                                            Maze3dCase{"Maze3dLevel1LargePaths", 2, false, 1, 2},

@@ -174,6 +174,23 @@ TEST_F(FinishedMaze, EndsWithARegionCutOffByBorders) {
     EXPECT_EQ(cells, reachable);
 }
 
+// Every neighbour of the start holds a pixel of a border frame drawn round the
+// start's cell: the walker never leaves home, and making ends with nothing carved.
+TEST_F(FinishedMaze, EndsWithTheStartOnACellItCannotLeave) {
+    paintDrawing({"......",
+                  ".S....",
+                  "......",
+                  ".....F"});
+    const CellRect s = box({1, 1});
+    const long x1 = s.x1 - 2, y1 = s.y1 - 2, x2 = s.x2 + 2, y2 = s.y2 + 2, red = form.palette[13];
+    for (const CellRect line : {CellRect{x1, y1, x2, y1}, CellRect{x1, y2, x2, y2}, CellRect{x1, y1, x1, y2},
+                                CellRect{x2, y1, x2, y2}})
+        form.canvas.fillBox(line.x1, line.y1, line.x2, line.y2, red);
+    form.savesnapshot("drawing1b.bmp");
+    ASSERT_TRUE(makeMaze());
+    EXPECT_TRUE(carvedCells().empty());
+}
+
 TEST_F(FinishedMaze, EndsWithAHoleInsideABorderIsland) {
     paintDrawing({"S.......",
                   ".RRR....",
@@ -194,6 +211,23 @@ TEST_F(FinishedMaze, EndsWithARegionBehindTheFinish) {
     ASSERT_TRUE(makeMaze());
     for (const auto& c : openCells()) EXPECT_EQ(carved(c), c.col <= 3) << c.col << "," << c.row;
     EXPECT_EQ(openingsOf(drawingCells('F').front()), 1);
+}
+
+// A passage left by an earlier maze two cells beyond the finish: the walker hops
+// only over cells outside every maze colour, never over the finish.
+TEST_F(FinishedMaze, EndsWithAPassageBehindTheFinish) {
+    paintDrawing({"S..R.....",
+                  "...R.....",
+                  "...F.....",
+                  "...R.....",
+                  "...R....."});
+    const CellRect behind = box({4, 2});
+    form.canvas.fillBox(behind.x1, behind.y1, behind.x2, behind.y2, passageColourOf(1));
+    form.savesnapshot("drawing1b.bmp");
+    ASSERT_TRUE(makeMaze());
+    for (const auto& c : openCells()) {
+        if (c.col != 4 || c.row != 2) EXPECT_EQ(carved(c), c.col <= 3) << c.col << "," << c.row;
+    }
 }
 
 }  // namespace

@@ -226,7 +226,8 @@ TEST_F(FinishedMaze, EndsWithAPassageBehindTheFinish) {
     form.savesnapshot("drawing1b.bmp");
     ASSERT_TRUE(makeMaze());
     for (const auto& c : openCells()) {
-        if (c.col != 4 || c.row != 2) EXPECT_EQ(carved(c), c.col <= 3) << c.col << "," << c.row;
+        if (c.col == 4 && c.row == 2) continue;  // the old passage
+        EXPECT_EQ(carved(c), c.col <= 3) << c.col << "," << c.row;
     }
 }
 

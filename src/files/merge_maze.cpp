@@ -13,7 +13,7 @@ void Form57::mpdrawing_Click() {
     mazemerged = 1;
     // The head of the walk (or the user's cursor cell) is saved as a plain passage cell.
     canvas.fillBox(cellx1, celly1, cellx2, celly2, passagecolor);
-    savesnapshot("drawing1b.bmp");
+    savesnapshot(snapshot::basepicture);
     if (paused != 1) ui.setEnabled("nrefresh", true);
     if (creationmode == -1) canvas.fillBox(cellx1, celly1, cellx2, celly2, cursorcolor);
     if (paused == 1) canvas.setScreenOnly(screenonly);

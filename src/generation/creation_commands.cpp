@@ -7,12 +7,6 @@
 
 namespace tarnwick {
 
-namespace {
-constexpr const char* cleandrawing = "drawing1.bmp";
-constexpr const char* basepicture = "drawing1b.bmp";
-constexpr const char* finishedmaze = "drawing3.bmp";
-}  // namespace
-
 void Form57::playrestore() {
     if (programmode >= 3 && playoption != 0 && notrail == 1 &&
         (programmode == 4 || finishfound == 1 || endpointoption == 0))
@@ -52,7 +46,7 @@ void Form57::commandrandompatterns() {
 
 void Form57::cleanrestart() {
     if (programmode == 0) return;
-    paintsnapshot(cleandrawing);
+    paintsnapshot(snapshot::cleandrawing);
     underpasslock = 0;
     cellx1 = startx1, celly1 = starty1, cellx2 = startx2, celly2 = starty2;
     homex1 = startx1, homey1 = starty1, homex2 = startx2, homey2 = starty2;
@@ -73,8 +67,6 @@ void Form57::createmaze(long kind) {
     if (commandtaken != 0) return;
     commandtaken = 1;
     static constexpr const char* items[3] = {"createreg", "create3dpipe", "create3d"};
-    static constexpr const char* captions[3] = {"-(creating 2d-maze)", "-(creating 3d-pipe-maze)",
-                                                "-(creating 3d-maze)"};
     if (ui.menu(items[kind]).checked) return;
     playrestore();
     userfinishback();
@@ -92,7 +84,7 @@ void Form57::createmaze(long kind) {
             ui.setChecked("largestsolution", true);
             for (const char* item : {"userplace", "includeunderpasses", "mostunderpasses"}) ui.setChecked(item, false);
         }
-        ui.setWindowCaption(stagecaption(captions[kind]));
+        ui.setWindowCaption(makingcaption(kind));
         if (mazekind == 1) {
             gridchanged = 1;
             pipestartx1 = startx1, pipestarty1 = starty1, pipestartx2 = startx2, pipestarty2 = starty2;
@@ -114,7 +106,7 @@ void Form57::createmaze(long kind) {
         while (lastcolumnx + gridstepx <= canvas.width() - gridstepx) lastcolumnx += gridstepx;
         lastrowy = wallsizey;
         while (lastrowy + gridstepy <= canvas.height() - gridstepy) lastrowy += gridstepy;
-        ui.setWindowCaption(stagecaption(captions[kind]));
+        ui.setWindowCaption(makingcaption(kind));
         if (mazekind != 1) {
             cellx1 = wallsizex, celly1 = wallsizey, cellx2 = 2 * wallsizex - 1, celly2 = 2 * wallsizey - 1;
             gridchanged = 1;
@@ -126,7 +118,7 @@ void Form57::createmaze(long kind) {
     if (randompatternmode == 5) commandrandompatterns();
     scanreset();
     cleanrestart();
-    savesnapshot(basepicture);
+    savesnapshot(snapshot::basepicture);
     cursorbox();
     programmode = 1;
 }
@@ -143,7 +135,7 @@ void Form57::newmaze_Click() {
     if (randompatternmode == 5 && programmode == 1) commandrandompatterns();
     scanreset();
     if (programmode == 1) {
-        paintsnapshot(basepicture);
+        paintsnapshot(snapshot::basepicture);
         cellx1 = homex1, celly1 = homey1, cellx2 = homex2, celly2 = homey2;
         walkerreach.stale = true;
         cursorbox();
@@ -171,7 +163,7 @@ void Form57::nrefresh_Click() {
     scanreset();
     mazemerged = 0;
     cleanrestart();
-    savesnapshot(basepicture);
+    savesnapshot(snapshot::basepicture);
     cursorbox();
     programmode = 1;
     ui.setEnabled("nrefresh", false);
@@ -185,7 +177,7 @@ void Form57::backtomaze_Click() {
     keeprandompatterns = 1;
     keeppicture = 1;
     playrestore();
-    paintsnapshot(finishedmaze);
+    paintsnapshot(snapshot::finishedmaze);
     mazeprogress = programmode;
     programmode = 1;
     resumemaze = 1;

@@ -37,7 +37,7 @@ void Form57::makemaze2() {
     files.close(1);
     files.close(2);
     if (programmode != 0 && keeppicture == 0) {
-        paintsnapshot("drawing1b.bmp");
+        paintsnapshot(snapshot::basepicture);
         cellx1 = homex1;
         celly1 = homey1;
         cellx2 = homex2;

@@ -1,6 +1,7 @@
 // The stage entries of the main loop: what each stage is handed before its
 // worker runs, and where the loop goes when the worker returns.
 #include "core/colours.h"
+#include "core/geometry.h"
 #include "shell/form57.h"
 #include "shell/shell_values.h"
 
@@ -25,10 +26,7 @@ LoopStage Form57::drawingstage() {
         pencolor = drawpencolor;
     }
     drawnbefore = 1;
-    prevcellx1 = cellx1;
-    prevcelly1 = celly1;
-    prevcellx2 = cellx2;
-    prevcelly2 = celly2;
+    setPreviousCell(*this, currentCell(*this));
 
     workers.drawing();
 
@@ -67,9 +65,7 @@ LoopStage Form57::mazestage() {
     basepassagecolor = passagecolor;
     mazeentrysquarecolors();
     ui.setEnabled("mpdrawing", true);
-    static constexpr const char* captions[] = {"-(creating 2d-maze)", "-(creating 3d-pipe-maze)",
-                                               "-(creating 3d-maze)"};
-    if (mazekind >= 0 && mazekind <= 2) ui.setWindowCaption(stagecaption(captions[mazekind]));
+    if (mazekind >= 0 && mazekind <= 2) ui.setWindowCaption(makingcaption(mazekind));
     minimized = 0;
     makingentrymenus2();
     if (mazesprinted >= mazestoprint) printmode = 0;
@@ -94,10 +90,7 @@ LoopStage Form57::mazestage() {
         celly2 = resumecelly2;
         carvemode = resumecarvemode;
     }
-    prevcellx1 = cellx1;
-    prevcelly1 = celly1;
-    prevcellx2 = cellx2;
-    prevcelly2 = celly2;
+    setPreviousCell(*this, currentCell(*this));
     if (resumemaze != 1) {
         scanx = wallsizex + 1 - gridstepx;
         scany = wallsizey + 1 - gridstepy;

@@ -5,6 +5,8 @@
 // set computed here holds every cell it can still paint (it may hold more), so a
 // clean cell outside it stays clean for the rest of the maze.
 #include <algorithm>
+#include <array>
+#include <tuple>
 #include <deque>
 
 #include "core/colours.h"
@@ -19,12 +21,14 @@ long floorMod(long a, long m) { return ((a % m) + m) % m; }
 
 bool Form57::walkercanreach(long x, long y) {
     WalkerReach& r = walkerreach;
-    std::vector<long> inputs{wallsizex, wallsizey, gridstepx, mazekind, homex1,         homey1,
-                             finishx1,  finishy1,  palette[1], canvas.width(), canvas.height()};
-    inputs.insert(inputs.end(), opencolors.begin() + 1, opencolors.end());
-    for (int k = 1; k <= 16; ++k) inputs.push_back(passagecolors[k]);
+    // Asked on most passes: the inputs are compared in place, without allocating.
+    std::array<long, std::tuple_size_v<decltype(r.inputs)>> inputs{
+        wallsizex, wallsizey, gridstepx, mazekind, homex1, homey1, finishx1, finishy1, palette[1],
+        canvas.width(), canvas.height()};
+    std::copy(opencolors.begin() + 1, opencolors.end(), inputs.begin() + 11);
+    for (int k = 1; k <= 16; ++k) inputs[27 + k] = passagecolors[k];
     if (r.stale || inputs != r.inputs) {
-        r.inputs = std::move(inputs);
+        r.inputs = inputs;
         recomputewalkerreach();
     }
     if (!r.filtering) return true;

@@ -1,4 +1,6 @@
 // The walker's pass up to its event processing and the checks after it.
+#include <array>
+
 #include "core/colours.h"
 #include "core/geometry.h"
 #include "shell/form57.h"
@@ -20,10 +22,11 @@ void Form57::paintprevcellbox(long colour) { canvas.fillBox(prevcellx1, prevcell
 // The menu states of a making pass depend only on these fields and on the menus
 // themselves, so they are applied again only when one of them moved.
 void Form57::walkmenus() {
-    std::vector<long> inputs{creationmode, mazekind, difficultylevel, printmode, mazestoprint, mazesprinted, paused};
+    const std::array<long, 7> inputs{creationmode, mazekind,     difficultylevel, printmode,
+                                     mazestoprint, mazesprinted, paused};
     if (inputs == walkmenuinputs && ui.version() == walkmenuversion) return;
     makingpassmenus();
-    walkmenuinputs = std::move(inputs);
+    walkmenuinputs = inputs;
     walkmenuversion = ui.version();
 }
 

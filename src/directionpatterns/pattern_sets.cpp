@@ -4,6 +4,7 @@
 #include <string>
 #include <system_error>
 
+#include "core/file_panel.h"
 #include "directionpatterns/pattern_files.h"
 #include "files/name_rule.h"
 #include "files/pattern_sections.h"
@@ -13,13 +14,8 @@ namespace tarnwick {
 
 namespace {
 
-struct SetPanel {
-    const char* prompt;
-    const char* box;
-    const char* list;
-};
-constexpr SetPanel savePanel{"Label8", "Text5", "savepatternlist"};
-constexpr SetPanel loadPanel{"Label9", "Text6", "loadpatternlist"};
+constexpr FilePanel savePanel{"Label8", "Text5", "savepatternlist"};
+constexpr FilePanel loadPanel{"Label9", "Text6", "loadpatternlist"};
 
 // The set file's extension by `mazekind`; a set is offered to its own kind only.
 std::string setExtension(long mazekind) {
@@ -41,34 +37,15 @@ std::string patternsetfilename(long mazekind, const std::string& name) {
     return extension.empty() ? "" : name + extension;
 }
 
-void Form57::openpatternsetpanel(const char* prompt, const char* box, const char* list) {
-    patternsetpanelopensteps();
-    ui.setControlText(box, "");
-    ui.setFileListFilter(list, "*" + setExtension(mazekind));
-    ui.refreshFileList(list);
-    for (const char* control : {box, prompt, list}) {
-        ui.setControlEnabled(control, true);
-        ui.setControlVisible(control, true);
-    }
-    ui.setFocus(box);  // so that typing goes to the name at once
-}
-
-// The menu upkeep first (the editor keeps its own while it runs), then the panel goes.
-void Form57::closepatternsetpanel(const char* prompt, const char* box, const char* list) {
-    patternsetpanelclosedrestore();
-    ui.setControlText(box, "");
-    for (const char* control : {box, list, prompt}) {
-        ui.setControlEnabled(control, false);
-        ui.setControlVisible(control, false);
-    }
-    if (ui.focus() == box) ui.setFocus("");
-    panelopen = 0;
+static void openpatternsetpanel(Form57& f, const FilePanel& panel) {
+    f.patternsetpanelopensteps();
+    showFilePanel(f.ui, panel, "*" + setExtension(f.mazekind));
 }
 
 void Form57::savepatterns_Click() {
     if (commandtaken != 0) return;
     commandtaken = 1;
-    openpatternsetpanel(savePanel.prompt, savePanel.box, savePanel.list);
+    openpatternsetpanel(*this, savePanel);
     keptdrawingoff = nodrawing;
     nodrawing = 1;
 }
@@ -76,18 +53,11 @@ void Form57::savepatterns_Click() {
 void Form57::loadpatterns_Click() {
     if (commandtaken != 0) return;
     commandtaken = 1;
-    openpatternsetpanel(loadPanel.prompt, loadPanel.box, loadPanel.list);
+    openpatternsetpanel(*this, loadPanel);
 }
 
-void Form57::picksavepatternfile(const std::string& entry) {
-    ui.setControlText(savePanel.box, entry);
-    ui.setFocus(savePanel.box);
-}
-
-void Form57::pickloadpatternfile(const std::string& entry) {
-    ui.setControlText(loadPanel.box, entry);
-    ui.setFocus(loadPanel.box);
-}
+void Form57::picksavepatternfile(const std::string& entry) { pickFilePanelEntry(ui, savePanel, entry); }
+void Form57::pickloadpatternfile(const std::string& entry) { pickFilePanelEntry(ui, loadPanel, entry); }
 
 // What an Enter does before it touches a set file: the pattern being recorded
 // gets its end line and the editor starts over; maze making, whose pattern file
@@ -102,35 +72,34 @@ static void leavepatternfiles(Form57& f) {
     if (f.patternstate != 3) f.patternchoice = 0;
 }
 
-void Form57::Text5_KeyDown(int keyCode) {
-    if (keyCode != 13 && keyCode != 27) return;
+// Enter runs the panel's job on the typed name, Escape only closes the panel.
+// The menu upkeep comes first when it closes (the editor keeps its own while it runs).
+static void patternsetkey(Form57& f, int keyCode, const FilePanel& panel,
+                          bool (Form57::*job)(const std::string& fileName), const char* failure) {
     if (keyCode == 13) {
-        const std::string name = drawingName(ui.control(savePanel.box).text);
-        leavepatternfiles(*this);
-        if (!isSetName(name) || !savepatternset(patternsetfilename(mazekind, name))) {
-            platform.messageBox("Error: bad file name.");
+        const std::string name = drawingName(f.ui.control(panel.box).text);
+        leavepatternfiles(f);
+        if (!isSetName(name) || !(f.*job)(patternsetfilename(f.mazekind, name))) {
+            f.platform.messageBox(failure);
         } else {
-            ui.refreshFileList(savePanel.list);
-            ui.refreshFileList(loadPanel.list);
+            f.ui.refreshFileList(savePanel.list);
+            f.ui.refreshFileList(loadPanel.list);
         }
     }
-    closepatternsetpanel(savePanel.prompt, savePanel.box, savePanel.list);
+    f.patternsetpanelclosedrestore();
+    hideFilePanel(f.ui, panel);
+    f.panelopen = 0;
+}
+
+void Form57::Text5_KeyDown(int keyCode) {
+    if (keyCode != 13 && keyCode != 27) return;
+    patternsetkey(*this, keyCode, savePanel, &Form57::savepatternset, "Error: bad file name.");
     nodrawing = keptdrawingoff;
 }
 
 void Form57::Text6_KeyDown(int keyCode) {
     if (keyCode != 13 && keyCode != 27) return;
-    if (keyCode == 13) {
-        const std::string name = drawingName(ui.control(loadPanel.box).text);
-        leavepatternfiles(*this);
-        if (!isSetName(name) || !loadpatternset(patternsetfilename(mazekind, name))) {
-            platform.messageBox("Error: can't find file.");
-        } else {
-            ui.refreshFileList(savePanel.list);
-            ui.refreshFileList(loadPanel.list);
-        }
-    }
-    closepatternsetpanel(loadPanel.prompt, loadPanel.box, loadPanel.list);
+    patternsetkey(*this, keyCode, loadPanel, &Form57::loadpatternset, "Error: can't find file.");
 }
 
 // A set that could not be written whole is removed, so that no damaged set is

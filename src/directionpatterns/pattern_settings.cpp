@@ -14,53 +14,49 @@ constexpr const char* entrybox = "Text7";
 constexpr const char* prompt = "Label10";
 }  // namespace
 
+// Takes the latch; true when the item of the "Pattern settings" choice is not ticked
+// yet, so that choosing the ticked item again does nothing more.
+static bool choosepatternsetting(Form57& f, long choice) {
+    static constexpr const char* items[] = {"dontusepattern", "usepattern", "crnd1"};
+    if (f.commandtaken != 0) return false;
+    f.commandtaken = 1;
+    if (f.ui.menu(items[choice]).checked) return false;
+    tickOne(f.ui, {items[0], items[1], items[2]}, choice);
+    f.dropblockedpattern = 0;
+    return true;
+}
+
 void Form57::usepattern_Click() {
-    if (commandtaken != 0) return;
-    commandtaken = 1;
-    if (ui.menu("usepattern").checked) return;
+    if (!choosepatternsetting(*this, 1)) return;
     randompatternmode = 0;
     patternstate = 0;
     patternchoice = 0;
-    dropblockedpattern = 0;
-    tickOne(ui, {"dontusepattern", "usepattern", "crnd1"}, 1);
 }
 
 void Form57::dontusepattern_Click() {
-    if (commandtaken != 0) return;
-    commandtaken = 1;
-    if (ui.menu("dontusepattern").checked) return;
+    if (!choosepatternsetting(*this, 0)) return;
     patternresume = 0;
     patternstate = 3;
     patternchoice = 3;
-    dropblockedpattern = 0;
     randompatternmode = 0;
-    tickOne(ui, {"dontusepattern", "usepattern", "crnd1"}, 0);
 }
 
 void Form57::crnd1_Click() {
-    if (commandtaken != 0) return;
-    commandtaken = 1;
-    if (ui.menu("crnd1").checked) return;
+    if (!choosepatternsetting(*this, 2)) return;
     randompatternmode = 5;
     patternstate = 0;
     patternchoice = 0;
-    dropblockedpattern = 0;
-    tickOne(ui, {"dontusepattern", "usepattern", "crnd1"}, 2);
 }
 
-void Form57::maxrnd_Click() {
-    if (commandtaken != 0) return;
-    commandtaken = 1;
-    randomanysize = 0;
-    tickOne(ui, {"maxrnd", "usernd"}, 0);
+static void chooserandomsize(Form57& f, long anysize) {
+    if (f.commandtaken != 0) return;
+    f.commandtaken = 1;
+    f.randomanysize = anysize;
+    tickOne(f.ui, {"maxrnd", "usernd"}, anysize);
 }
 
-void Form57::usernd_Click() {
-    if (commandtaken != 0) return;
-    commandtaken = 1;
-    randomanysize = 1;
-    tickOne(ui, {"maxrnd", "usernd"}, 1);
-}
+void Form57::maxrnd_Click() { chooserandomsize(*this, 0); }
+void Form57::usernd_Click() { chooserandomsize(*this, 1); }
 
 void Form57::randomsizecaptions() {
     const std::string n = std::to_string(static_cast<long>(maxrandomsize));

@@ -3,17 +3,12 @@
 #include <string>
 
 #include "directionpatterns/pattern_files.h"
+#include "directionpatterns/pattern_lines.h"
 #include "shell/frame_fixture.h"
 
 namespace tarnwick::test {
 namespace {
 
-// The lines of a pattern file, each ended by CR LF.
-std::string lines(std::initializer_list<const char*> values) {
-    std::string bytes;
-    for (const char* v : values) bytes += std::string(v) + "\r\n";
-    return bytes;
-}
 
 // Each direction's own move carries onto each other direction's own move, and
 // the three turns are those of the screen: left, up, right, down clockwise.

@@ -1,16 +1,12 @@
 // A pattern set through the program's own menus and panels, from the title on.
 #include <string>
 
+#include "directionpatterns/pattern_lines.h"
 #include "shell/frame_fixture.h"
 
 namespace tarnwick::test {
 namespace {
 
-std::string lines(std::initializer_list<const char*> values) {
-    std::string bytes;
-    for (const char* v : values) bytes += std::string(v) + "\r\n";
-    return bytes;
-}
 
 TEST_F(HeadlessProgramTest, ASetLoadedFromTheListAndSavedAgainKeepsItsBytes) {
     const std::string set = lines({"1", "1", "3", "5", "9999,88", "2", "4", "9999,88", "3", "9999,88", "4", "1", "9999,88"});

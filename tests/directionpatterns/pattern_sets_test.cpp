@@ -4,6 +4,7 @@
 
 #include "directionpatterns/pattern_files.h"
 #include "platform/file_list.h"
+#include "directionpatterns/pattern_lines.h"
 #include "shell/frame_fixture.h"
 #include "shell/menu_names.h"
 
@@ -12,11 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string lines(std::initializer_list<const char*> values) {
-    std::string bytes;
-    for (const char* v : values) bytes += std::string(v) + "\r\n";
-    return bytes;
-}
 
 const std::string resetLeft = "1,9999,88\r\n";
 const std::string resetRight = "2,9999,88\r\n";

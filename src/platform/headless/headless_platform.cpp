@@ -135,7 +135,9 @@ void HeadlessPlatform::deliver(const Event& event) {
             if (event.kind == Kind::Text) {
                 const Control& box = ui_->control(focus);
                 std::string typed = box.text + event.name;
-                if (box.maxLength > 0 && typed.size() > box.maxLength) typed.resize(std::max(box.text.size(), box.maxLength));
+                // Like a real box, one that is full takes no more characters.
+                if (box.maxLength > 0 && typed.size() > box.maxLength)
+                    typed.resize(std::max(box.text.size(), box.maxLength));
                 ui_->setControlText(focus, typed);
             } else {
                 sink_->entryKeyDown(focus, event.code);

@@ -64,6 +64,7 @@ void Form57::createcontrols() {
     };
     for (const ControlDef& d : titleButtons) add(d, true);
     for (const ControlDef& d : panelControls) add(d, false);
+    ui.setControlMaxLength("Text7", 2);  // the maximum size of random patterns: 2 to 99
     // Class boxes Check1..Check16 and pen swatches Check17..Check32 share one place
     // per palette colour, in rows of seven.
     for (int k = 1; k <= 16; ++k) {

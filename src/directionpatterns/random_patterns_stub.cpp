@@ -2,8 +2,7 @@
 
 namespace tarnwick {
 
-// Until the random-pattern generator exists the pattern files stay as they are.
-void Form57::editrandompat() {}
+// Until the identical-patterns step exists the other three patterns stay as they are.
 void Form57::mkidentical() {}
 
 }  // namespace tarnwick

@@ -210,13 +210,21 @@ TEST_F(EditorArtTest, ReplayedThreeDMovesCount) {
 
 // The stuck tries after a refused underpass: the codes 1 to 5 on the same cell,
 // then travelling with a 5 recorded; a try that moved ends them a pass later.
-TEST_F(EditorArtTest, StuckRecoveryTriesEveryCodeThenTravels) {
-    paint({"Y Y Y", "     ", "Y B Y", "     ", "Y Y Y"});
-    place({1, 1});
-    form.stuckflag = 1;
-    form.stucktries = 0;
-    form.markx = form.cellx1;
-    form.marky = form.celly1;
+class StuckRecovery : public EditorArtTest {
+protected:
+    // The tries begun on the cursor's cell, or on the cell left of it.
+    void start(long tries, bool markedHere = true) {
+        paint({"Y Y Y", "     ", "Y B Y", "     ", "Y Y Y"});
+        place({1, 1});
+        form.stuckflag = 1;
+        form.stucktries = tries;
+        form.markx = form.cellx1 - (markedHere ? 0 : pitch);
+        form.marky = form.celly1;
+    }
+};
+
+TEST_F(StuckRecovery, TriesEveryCodeThenTravels) {
+    start(0);
     for (long expected = 1; expected <= 5; ++expected) {
         form.direction = 0;
         form.stuckrecovery();
@@ -231,13 +239,8 @@ TEST_F(EditorArtTest, StuckRecoveryTriesEveryCodeThenTravels) {
     EXPECT_EQ(recorded(), "5 ");
 }
 
-TEST_F(EditorArtTest, StuckRecoveryEndsAfterATryThatMoved) {
-    paint({"Y Y Y", "     ", "Y B Y", "     ", "Y Y Y"});
-    place({1, 1});
-    form.stuckflag = 1;
-    form.stucktries = 2;
-    form.markx = form.cellx1 - pitch;
-    form.marky = form.celly1;
+TEST_F(StuckRecovery, EndsAfterATryThatMoved) {
+    start(2, false);
     form.direction = 4;
     form.stuckrecovery();
     EXPECT_EQ(form.stuckflag, 0);
@@ -245,13 +248,8 @@ TEST_F(EditorArtTest, StuckRecoveryEndsAfterATryThatMoved) {
     EXPECT_EQ(recorded(), "");
 }
 
-TEST_F(EditorArtTest, StuckRecoveryRepeatsItsTryWhileAPanelIsOpen) {
-    paint({"Y Y Y", "     ", "Y B Y", "     ", "Y Y Y"});
-    place({1, 1});
-    form.stuckflag = 1;
-    form.stucktries = 2;
-    form.markx = form.cellx1;
-    form.marky = form.celly1;
+TEST_F(StuckRecovery, RepeatsItsTryWhileAPanelIsOpen) {
+    start(2);
     form.panelopen = 1;
     form.stuckrecovery();
     EXPECT_EQ(form.direction, 2);

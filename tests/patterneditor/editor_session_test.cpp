@@ -67,6 +67,40 @@ TEST_F(EditorSession, LeftPatternDrawnInTheDrawingStage) {
     run();
 }
 
+// The editor's own items on, the stage items off, the edit items, "Reset all
+// patterns" and "Quit to Main Menu" as they were; afterwards the stage's items back.
+TEST_F(EditorSession, MenuStatesWhileTheEditorRunsAndAfter) {
+    const std::vector<std::string> editorItems{"keyspattern", "crpattern", "resetpattern", "makeidentical",
+                                               "exitpattern"};
+    const std::vector<std::string> stageItems{
+        "rfinish", "nrefresh", "backtomaze", "backtodrawing", "newmaze", "sandf", "solvemaze", "mpdrawing",
+        "changewallsize", "srndpatterns", "importdrawing", "ndrawing", "sdrawing", "ldrawing", "choosew",
+        "selectcolor", "printwithsolutions", "printnosolutions", "createreg", "create3d", "create3dpipe",
+        "usetemple", "usespace", "usediamond", "usetree"};
+    auto enabled = [&](const std::string& item) { return form.ui.menu(item).enabled; };
+    begin();
+    menu("editpatterns", 6);
+    then([&] {
+        for (const auto& item : editorItems) EXPECT_TRUE(enabled(item)) << item;
+        for (const auto& item : stageItems) EXPECT_FALSE(enabled(item)) << item;
+        for (const auto& item : {"editpatterns", "rightpattern", "uppattern", "downpattern", "resetpatterns", "quit2"})
+            EXPECT_TRUE(enabled(item)) << item;
+        EXPECT_EQ(form.paused, 1);
+        EXPECT_EQ(form.panelopen, 0);
+        EXPECT_EQ(form.patternmenumode, 0);
+    });
+    menu("exitpattern", 6);
+    then([&] {
+        for (const auto& item : editorItems) EXPECT_FALSE(enabled(item)) << item;
+        for (const auto& item : {"rfinish", "newmaze", "srndpatterns", "importdrawing", "ndrawing", "sdrawing",
+                                 "ldrawing", "choosew", "selectcolor", "createreg", "create3d", "usetemple"})
+            EXPECT_TRUE(enabled(item)) << item;
+        EXPECT_EQ(form.paused, 0);
+        EXPECT_EQ(form.patternmenumode, -10);
+    });
+    run();
+}
+
 TEST_F(EditorSession, AnotherEditItemEndsThePatternAndReplaysTheOther) {
     Picture before;
     begin();

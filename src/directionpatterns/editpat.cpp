@@ -163,6 +163,10 @@ void Form57::editorreplay() {
 // One live pass after another; true when "Exit pattern editor" asks to leave
 // with restore, false for a restart or a way out without restore.
 bool Form57::editorlivepasses() {
+    // The edit items maximize the window; the surface may grow only after the
+    // set-up. The field is then laid out again around the new centre, and the
+    // moves recorded so far come back with the replay.
+    const int width = canvas.width(), height = canvas.height();
     std::uint64_t eventsAtLastPass = eventsdelivered;
     bool lastPassQuiet = false;
     for (;;) {
@@ -193,6 +197,7 @@ bool Form57::editorlivepasses() {
             maxrandomsize = savedmaxrandomsize;
         }
         if (programmode == -2) return false;
+        if (programmode == -1 && (canvas.width() != width || canvas.height() != height)) return false;
         if (editedpattern != 0 && editedpattern != lasteditedpattern) {
             files.writeLine(1, {movesend, sectionend});
             return false;

@@ -237,6 +237,27 @@ TEST_F(EditorSession, TheNextMazeFollowsTheEditedPattern) {
     run();
 }
 
+// A surface that grows while the editor runs (the maximized window) gets the
+// field laid out again, with the moves made so far.
+TEST_F(EditorSession, FieldFollowsAGrowingSurface) {
+    begin();
+    menu("editpatterns", 6);
+    key(up);
+    then([&] { form.canvas.resize(1000, 700); });
+    wait(3);
+    then([&] {
+        EXPECT_EQ(form.programmode, -1);
+        EXPECT_EQ(form.canvas.point(990, 690), yellow);
+        EXPECT_EQ(form.centerx, 490);
+        EXPECT_EQ(editorCell(form, -1, -1), black);
+        EXPECT_EQ(editorCell(form, -1, 0), white);
+    });
+    key(up);
+    menu("exitpattern", 6);
+    then([&] { EXPECT_EQ(fileText("Left.pt"), "1\r\n3\r\n3\r\n9999,88\r\n"); });
+    run();
+}
+
 // The stored moves survive a copy that cannot be written: the pattern file is
 // made again from the values read.
 TEST_F(EditorSession, ReplayKeepsThePatternWhenItsCopyCannotBeWritten) {

@@ -20,6 +20,18 @@ void Form57::registerPatternHandlers() {
     entryHandlers["Text7"] = [this](int keyCode) { Text7_KeyDown(keyCode); };
     fileListHandlers["savepatternlist"] = [this](const std::string& entry) { picksavepatternfile(entry); };
     fileListHandlers["loadpatternlist"] = [this](const std::string& entry) { pickloadpatternfile(entry); };
+
+    registerEditorHandlers();
+}
+
+// ---- The pattern editor's items ----
+void Form57::registerEditorHandlers() {
+    menuHandlers["editpatterns"] = [this] { editpatterns_Click(); };
+    menuHandlers["rightpattern"] = [this] { rightpattern_Click(); };
+    menuHandlers["uppattern"] = [this] { uppattern_Click(); };
+    menuHandlers["downpattern"] = [this] { downpattern_Click(); };
+    menuHandlers["exitpattern"] = [this] { exitpattern_Click(); };
+    menuHandlers["crpattern"] = [this] { crpattern_Click(); };
 }
 
 }  // namespace tarnwick

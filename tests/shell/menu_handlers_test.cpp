@@ -25,8 +25,6 @@ const std::set<std::string> notYetConnected{
     "playmodeoff", "easymode", "hardmode", "leavetrail",
     // the print commands
     "print", "printwithsolutions", "printnosolutions", "stopallprintings",
-    // the pattern editor and its random pattern
-    "editpatterns", "rightpattern", "uppattern", "downpattern", "exitpattern", "crpattern",
 };
 
 class MenuHandlers : public FrameTest {

@@ -48,6 +48,11 @@ public:
     // Events delivered so far, for loops that sleep when nothing has happened.
     std::uint64_t eventsdelivered = 0;
 
+    // Where the last printed page went, shown with a run's progress; a failed
+    // print is told once a run, so a run of failing pages does not stop at each.
+    std::string lastpageplace;
+    bool printfailuretold = false;
+
     // EventSink: the platform delivers events here; they run the handlers below.
     void keyDown(int keyCode) override;
     void mouseDown(int button) override;

@@ -48,10 +48,10 @@ public:
     // Events delivered so far, for loops that sleep when nothing has happened.
     std::uint64_t eventsdelivered = 0;
 
-    // Where the last printed page went, shown with a run's progress; a failed
-    // print is told once a run, so a run of failing pages does not stop at each.
+    // Where the last printed page went, shown with a run's progress, and the
+    // pages of the run that could not be printed, told when the run ends.
     std::string lastpageplace;
-    bool printfailuretold = false;
+    long printfailures = 0;
 
     // EventSink: the platform delivers events here; they run the handlers below.
     void keyDown(int keyCode) override;

@@ -35,7 +35,7 @@ void Form57::printnosolutions_Click() { openprintpanel(2); }
 
 // The items follow at once, also in the solve stage, whose passes leave them alone.
 void Form57::stopallprintings_Click() {
-    printmode = 0;
+    endprintrun();
     mazestoprint = 0;
     answerpagedue = 0;
     printupkeepnorun();
@@ -75,7 +75,7 @@ void Form57::startprintrun() {
     printmode = printchoice;
     answerpagedue = 0;
     lastpageplace.clear();
-    printfailuretold = false;
+    printfailures = 0;
     ui.setEnabled("stopallprintings", true);
     ui.setEnabled("printing", true);
     ui.setVisible("printing", true);

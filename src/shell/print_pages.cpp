@@ -19,17 +19,17 @@ Picture Form57::windowpicture() const {
     return picture;
 }
 
-// A page that could not be printed is told at once outside a run, and once in a
-// run, which goes on with its next page as if this one had come out.
+// A page that could not be printed is told at once outside a run. A run goes on
+// with its next page and tells its failed pages when it ends: a message box on
+// every page would hold the run up until someone comes to close it.
 void Form57::printwindowpage() {
     const PrintResult result = platform.printPage(windowpicture());
-    if (!result.ok) {
-        lastpageplace = "nowhere (printing failed)";
-        if (printmode == 0 || !printfailuretold) platform.messageBox("Error: can't print the window.");
-        if (printmode != 0) printfailuretold = true;
+    if (!result.ok && printmode == 0) {
+        platform.messageBox("Error: can't print the window.");
         return;
     }
-    lastpageplace = result.where;
+    if (!result.ok) ++printfailures;
+    lastpageplace = result.ok ? result.where : "nowhere (printing failed)";
     if (printmode != 0) {
         printupkeepprogress();
         return;
@@ -38,6 +38,14 @@ void Form57::printwindowpage() {
     std::string caption = ui.window().caption;
     if (const auto at = caption.find(pagenote); at != std::string::npos) caption.erase(at);
     ui.setWindowCaption(caption + std::string(pagenote) + lastpageplace);
+}
+
+void Form57::endprintrun() {
+    printmode = 0;
+    if (printfailures == 0) return;
+    const std::string pages = printfailures == 1 ? "1 page" : std::to_string(printfailures) + " pages";
+    printfailures = 0;
+    platform.messageBox("Error: " + pages + " of the print run could not be printed.");
 }
 
 // A maze of a run with answers, once solved, comes out again as its answer page,

@@ -159,16 +159,33 @@ passes 60000
     EXPECT_FALSE(form.ui.menu("printnosolutions").checked);
 }
 
-// A printer that fails is told of once; the run still goes through its mazes
-// and ends by its count.
-TEST_F(PrintRun, AFailingPrinterIsToldOnceAndTheRunGoesOn) {
+// A printer that fails holds no run up: the run goes through its mazes, ends by
+// its count and then tells how many pages failed, once.
+TEST_F(PrintRun, AFailingPrinterIsToldOnceWhenTheRunEnds) {
     printer.setPrinterFails(true);
     ASSERT_EQ(play(threeMazesWithoutAnswers), "");
-    EXPECT_EQ(printer.messages(), std::vector<std::string>{"Error: can't print the window."});
-    EXPECT_EQ(printer.progressAtPrint.size(), 3u);
+    EXPECT_EQ(printer.messages(),
+              std::vector<std::string>{"Error: 3 pages of the print run could not be printed."});
+    ASSERT_EQ(printer.progressAtPrint.size(), 3u);
+    EXPECT_EQ(printer.progressAtPrint[2],
+              " 1 mazes left to print out of  3 - last page printed to nowhere (printing failed)");
     EXPECT_EQ(form.mazesprinted, 3);
     EXPECT_EQ(form.printmode, 0);
     EXPECT_EQ(form.programmode, 2);
+}
+
+// Stopped, a run tells its failed pages at once; outside a run each failed
+// print of the window is told.
+TEST_F(FrameTest, FailedPagesAreToldWhenTheRunIsStoppedAndOutsideARun) {
+    platform.setPrinterFails(true);
+    form.printmode = 2;
+    form.mazestoprint = 4;
+    form.menuHandlers.at("print")();
+    EXPECT_TRUE(platform.messages().empty());
+    form.menuHandlers.at("stopallprintings")();
+    form.menuHandlers.at("print")();
+    EXPECT_EQ(platform.messages(), (std::vector<std::string>{"Error: 1 page of the print run could not be printed.",
+                                                             "Error: can't print the window."}));
 }
 
 // Kept as the run works: a negative count started while placing prints the

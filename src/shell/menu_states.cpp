@@ -276,8 +276,10 @@ void Form57::printupkeepnorun() {
 
 void Form57::printupkeepprogress() {
     if (printmode == 0) return;
-    ui.setCaption("printing", signedText(mazestoprint - mazesprinted) + " mazes left to print out of " +
-                                  signedText(mazestoprint));
+    std::string progress =
+        signedText(mazestoprint - mazesprinted) + " mazes left to print out of " + signedText(mazestoprint);
+    if (!lastpageplace.empty()) progress += " - last page printed to " + lastpageplace;
+    ui.setCaption("printing", progress);
 }
 
 void Form57::printupkeepcountzero() {

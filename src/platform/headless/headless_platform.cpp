@@ -199,6 +199,7 @@ void HeadlessPlatform::setClock(double seconds) {
 void HeadlessPlatform::messageBox(const std::string& text) { messages_.push_back(text); }
 
 PrintResult HeadlessPlatform::printPage(const Picture& page) {
+    if (printerFails_) return {false, "headless printer"};
     printedPages_.push_back(page);
     return {true, "headless page " + std::to_string(printedPages_.size())};
 }

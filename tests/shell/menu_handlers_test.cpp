@@ -23,8 +23,6 @@ const std::set<std::string> notYetConnected{
     "pnormal", "plarge", "mode1", "mode2", "mode3", "mode4", "mode5", "mode6", "pthick", "pthin",
     // the play options and the trail
     "playmodeoff", "easymode", "hardmode", "leavetrail",
-    // the print commands
-    "print", "printwithsolutions", "printnosolutions", "stopallprintings",
 };
 
 class MenuHandlers : public FrameTest {

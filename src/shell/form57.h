@@ -48,6 +48,11 @@ public:
     // Events delivered so far, for loops that sleep when nothing has happened.
     std::uint64_t eventsdelivered = 0;
 
+    // Where the last printed page went, shown with a run's progress, and the
+    // pages of the run that could not be printed, told when the run ends.
+    std::string lastpageplace;
+    long printfailures = 0;
+
     // EventSink: the platform delivers events here; they run the handlers below.
     void keyDown(int keyCode) override;
     void mouseDown(int button) override;

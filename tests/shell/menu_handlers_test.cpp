@@ -19,8 +19,6 @@ const std::set<std::string> noCommand{
 // Items whose commands are still being built elsewhere. Take an item out of this
 // list as its handler lands (the last test below insists on it).
 const std::set<std::string> notYetConnected{
-    // the 3d-maze settings: path size, difficulty level, underpass length
-    "pnormal", "plarge", "mode1", "mode2", "mode3", "mode4", "mode5", "mode6", "pthick", "pthin",
     // the play options and the trail
     "playmodeoff", "easymode", "hardmode", "leavetrail",
 };

@@ -1,5 +1,6 @@
 #include "solving/solving_fixture.h"
 
+#include <filesystem>
 #include <map>
 #include <queue>
 
@@ -38,6 +39,12 @@ const MazeArt finishAbove = {
     "#...#S..#",
     "#########",
 };
+
+void copyExampleSettings() {
+    namespace fs = std::filesystem;
+    const fs::path data = fs::path(__FILE__).parent_path().parent_path().parent_path() / "data";
+    for (const auto& entry : fs::directory_iterator(data)) fs::copy_file(entry.path(), entry.path().filename());
+}
 
 void standardColours(State& s) {
     setStandardPalette(s);

@@ -21,6 +21,9 @@ constexpr long startShifted = 0xFF00FE;
 constexpr long finishShifted = 0x808081;
 void standardColours(State& state);
 
+// The example drawings' settings files, copied into the current directory.
+void copyExampleSettings();
+
 // A maze drawn as cells and the walls between them: the characters at odd row
 // and odd column are cells ('.' a cell, 'S' the start, 'F' the finish, '#' no
 // cell), the ones between two cells are '.' for an opening and '#' for a wall.

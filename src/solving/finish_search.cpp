@@ -11,6 +11,9 @@ Form57::WalkerState Form57::walkerstate() const {
 void Form57::finishsearchstart() {
     searchorigin = walkerstate();
     searchpasses = 0;
+    searchlooksaved = searchorigin;
+    searchlookspan = 1;
+    searchlookpasses = 0;
 }
 
 // While the finish is still to be found the computer walks, whatever the play
@@ -32,16 +35,31 @@ bool Form57::finishsearchpass() {
     }
     // A walk that crosses an underpass as it reaches the start pixel never stands
     // on it: back in the very state it set off in, it has toured the maze all the same.
-    if (searchpasses > 1 && walkerstate() == searchorigin) {
+    const WalkerState now = walkerstate();
+    if (searchpasses > 1 && now == searchorigin) {
         endfinishsearch();
         return true;
     }
-    // Last resort: the best cell is settled within the first tour, so after
-    // several tours end with it. The walker stands anywhere; its trail goes too.
-    if (searchpasses > finishsearchcap()) {
+    // The walker's next state follows from this one alone (trail and wipes only
+    // ever paint open pixels), so a state met twice means the walk goes round
+    // for ever, every cell it can reach already seen. It may stand anywhere: the
+    // clean maze comes back before the usual end. Last resort: a cap of passes.
+    if (searchwalkrepeats(now) || searchpasses > finishsearchcap()) {
         paintsnapshot(snapshot::placedmaze);
         endfinishsearch();
         return true;
+    }
+    return false;
+}
+
+// The state kept for comparison is renewed after spans that double each time,
+// so a walk that repeats is caught within a few rounds of its loop.
+bool Form57::searchwalkrepeats(const WalkerState& now) {
+    if (searchpasses > 1 && now == searchlooksaved) return true;
+    if (++searchlookpasses == searchlookspan) {
+        searchlooksaved = now;
+        searchlookspan *= 2;
+        searchlookpasses = 0;
     }
     return false;
 }

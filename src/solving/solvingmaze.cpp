@@ -86,6 +86,12 @@ void Form57::startsquareupkeep() {
         canvas.fillBox(startx1, starty1, startx2, starty2, startcolor);
     if (cellx1 == startx1 && celly1 == starty1 && canvas.point(centrex(cellx1), centrey(celly1)) != startcolor)
         canvas.fillBox(startx1, starty1, startx2, starty2, startcolor);
+    // A crossing out of a start that ends an underpass paints its line across the
+    // square, in the passage colour, since the whole square reads as trail. A
+    // walker coming back through that tunnel must find the start's centre in the
+    // trail colour, or it counts the way back as one more underpass.
+    if (canvas.point(centrex(startx1), centrey(starty1)) != startcolor)
+        canvas.fillBox(startx1, starty1, startx2, starty2, startcolor);
 }
 
 // A player without trail: the colour under its cell, before the player box covers it.

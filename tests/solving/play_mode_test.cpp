@@ -233,5 +233,42 @@ TEST_F(PlayMode, PlaySwitchedOnWithoutTrailTakesOverTheWalker) {
     EXPECT_EQ(shown, unite(boxPixels(startCell), boxPixels({walker.y1 / 10 * 2 - 1, walker.x1 / 10 * 2 - 1})));
 }
 
+// In a 3d-maze a push against the wall at an underpass mouth carries the
+// player under the corridor in the same pass; the way on leads to the finish.
+TEST_F(PlayMode, APushAtAnUnderpassMouthCrossesIt) {
+    const MazeArt underCorridor = {
+        "###########",
+        "#F#...#...#",
+        "#.###.###.#",
+        "#...#.#S..#",
+        "#####.###.#",
+        "#.........#",
+        "###########",
+    };
+    for (const bool trail : {true, false}) {
+        standardColours(form);
+        form.notrail = 0;
+        form.ui.setChecked("leavetrail", true);
+        paintMaze(underCorridor, 10);
+        form.mazekind = 2;
+        choose("easymode", trail);
+        std::map<std::size_t, CellRect> at;
+        play({"L", "L", "U"}, [&](std::size_t i) { at[i] = cell(); });
+        SCOPED_TRACE(trail ? "with trail" : "without trail");
+        EXPECT_EQ(at[0], box({3, 3}));
+        EXPECT_EQ(at[1], box({3, 1}));
+        EXPECT_EQ(cell(), box(finishCell));
+        EXPECT_EQ(platform.captions().back(), "The Quillary Tarnwick-(user has solved maze)");
+        if (trail) {
+            // The trail leaves the start to the left, runs under the corridor and on to the finish.
+            const long y = centre(startCell).y;
+            EXPECT_EQ(form.canvas.point(box(startCell).x1, y), startShifted);
+            EXPECT_EQ(form.canvas.point(centre({3, 5}).x, y), white) << "the trail was drawn over the corridor";
+            EXPECT_EQ(form.canvas.point(centre({3, 3}).x, y), startShifted);
+            EXPECT_EQ(form.canvas.point(centre({3, 1}).x, box({3, 1}).y1 - 1), startShifted);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tarnwick::test

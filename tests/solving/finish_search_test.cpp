@@ -1,6 +1,3 @@
-#include <map>
-#include <queue>
-
 #include "solving/solving_fixture.h"
 
 namespace tarnwick::test {
@@ -32,23 +29,6 @@ protected:
         }
         platform.setFeeder({});
     }
-    // Path lengths from the start over the art's openings.
-    std::map<Cell, long> distances(const MazeArt& art) const {
-        std::map<Cell, long> d{{startCell, 0}};
-        std::queue<Cell> todo;
-        todo.push(startCell);
-        while (!todo.empty()) {
-            const Cell at = todo.front();
-            todo.pop();
-            for (auto [dr, dc] : {std::pair{0, 1}, {0, -1}, {1, 0}, {-1, 0}}) {
-                const Cell next{at.row + 2 * dr, at.col + 2 * dc};
-                if (art[at.row + dr][at.col + dc] != '.' || d.count(next)) continue;
-                d[next] = d[at] + 1;
-                todo.push(next);
-            }
-        }
-        return d;
-    }
     CellRect finish() const { return {form.finishx1, form.finishy1, form.finishx2, form.finishy2}; }
     Picture clean;
 };
@@ -71,12 +51,12 @@ TEST_P(FarthestCell, EndsOnACellAtTheGreatestPathLength) {
     EXPECT_EQ(form.finishfound, 1);
     long farthest = 0;
     Cell found{-1, -1};
-    for (const auto& [cell, d] : distances(*c.maze)) {
+    for (const auto& [cell, d] : distancesFromStart(*c.maze)) {
         farthest = std::max(farthest, d);
         if (box(cell) == finish()) found = cell;
     }
     ASSERT_NE(found.row, -1) << "the finish is on no cell";
-    EXPECT_EQ(distances(*c.maze).at(found), farthest);
+    EXPECT_EQ(distancesFromStart(*c.maze).at(found), farthest);
     EXPECT_EQ(form.bestpathlength, farthest);
     EXPECT_TRUE(form.canvas.image() == clean) << "the search left pixels behind";
     EXPECT_EQ(form.finishsample, white);

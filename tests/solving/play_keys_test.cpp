@@ -8,13 +8,6 @@ constexpr int keyLeft = 37, keyUp = 38, keyRight = 39, keyDown = 40;
 // The arrows of play mode, one key at a time straight into the dispatcher.
 class PlayKeys : public SolvingTest {
 protected:
-    const MazeArt tee = {
-        "#######",
-        "#S....#",
-        "###.###",
-        "#F....#",
-        "#######",
-    };
     void SetUp() override {
         paintMaze(tee, 10);
         form.playoption = 1;

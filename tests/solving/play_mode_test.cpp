@@ -13,13 +13,6 @@ constexpr long red = 0x0000FF;
 // pass, and the picture is looked at once the pass after each has drawn it.
 class PlayMode : public SolvingTest {
 protected:
-    const MazeArt tee = {
-        "#######",
-        "#S....#",
-        "###.###",
-        "#F....#",
-        "#######",
-    };
     void SetUp() override { paintMaze(tee, 10); }
     // A fresh maze for another round of one test.
     void again() {

@@ -12,12 +12,12 @@ namespace tarnwick {
 // pixel at their ends, so tests along the underpass read the second pixel and
 // the trail reaches over that line.
 struct Form57::CrossingReach {
-    long along;                 // how far out the scan's end tests and the entry cell's openings read
-    bool headingWidensMouth;    // the mouth test reads `along` out on the heading's axis, else one out
-    long samplein;              // the passage colour is sampled this far inside the box's corner
-    bool lefttrailtestatedge;   // going left, the trail test reads just outside the entry cell
-    long segmentreach;          // the trail segments reach this far beyond the box
-    bool trailinfinishsearch;   // a finish search paints the trail even with a trail-less player
+    long along;                // how far out the scan's end tests and the entry cell's openings read
+    bool headingWidensMouth;   // the mouth test reads `along` out on the heading's axis, else one out
+    long sampleIn;             // the passage colour is sampled this far inside the box's corner
+    bool leftTrailTestAtEdge;  // going left, the trail test reads just outside the entry cell
+    long segmentReach;         // the trail segments reach this far beyond the box
+    bool trailInFinishSearch;  // a finish search paints the trail even for a player without trail
 };
 
 namespace {
@@ -81,13 +81,13 @@ void Form57::crossunderpass(const CrossingReach& reach, long dx, long dy) {
                            : pathpixel(cellx1 - 1, celly1) || pathpixel(cellx2 + 1, celly1) ||
                                  pathpixel(cellx1, celly1 - e) || pathpixel(cellx1, celly2 + e);
     const bool searching = endpointoption != 0 && finishfound != 1;
-    const bool trail = playoption == 0 || notrail == 0 || (reach.trailinfinishsearch && searching);
-    const long r = reach.segmentreach;
+    const bool trail = playoption == 0 || notrail == 0 || (reach.trailInFinishSearch && searching);
+    const long r = reach.segmentReach;
     if (testcount == 1) {
         tempcolor = startcolor;
-        samplepassagecolor(reach.samplein);
+        samplepassagecolor(reach.sampleIn);
         const long cx = centrex(cellx1), cy = centrey(celly1);
-        const bool atedge = reach.lefttrailtestatedge && dx < 0;
+        const bool atedge = reach.leftTrailTestAtEdge && dx < 0;
         if (canvas.point(atedge ? cellx1 - 1 : cx + dx, cy + dy) == startcolor) tempcolor = passagecolor;
         if (trail) {
             if (horizontal) canvas.fillBox(cellx1 - r, cy, cellx2 + r, cy, tempcolor);
@@ -98,7 +98,7 @@ void Form57::crossunderpass(const CrossingReach& reach, long dx, long dy) {
     // The jump, and the landing cell.
     if (horizontal) cellx1 = lookx1, cellx2 = lookx2;
     else celly1 = looky1, celly2 = looky2;
-    samplepassagecolor(reach.samplein);
+    samplepassagecolor(reach.sampleIn);
     ++pathunderpasses;
     if (endpointoption == 2) pathlength += underpasslength;
     const long cx = centrex(cellx1), cy = centrey(celly1);

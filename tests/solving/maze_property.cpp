@@ -223,7 +223,8 @@ private:
                 for (long n = 1;; ++n) {
                     const CellKey t{k.first + n * d[0], k.second + n * d[1]};
                     const CellRect tb = box(t);
-                    if (cells.count(t) && openEnded(tb, -d[0], -d[1])) {
+                    // The start square is trail all over: next to this cell it is a crossed cell.
+                    if (cells.count(t) && openEnded(tb, -d[0], -d[1]) && !(t == start && n == 1)) {
                         if (n == 1) return "the trail jumps through a wall" + where(c.x1, c.y1);
                         otherEnd = true;
                         links[k].insert(t);

@@ -66,6 +66,20 @@ TEST_F(Settings3d, LengthItemsMoveOnlyTheTicks) {
     EXPECT_EQ(form.shortunderpasses, 1);
 }
 
+// Only a 3d-pipe-maze's set-up turns a ticked "Long" into long underpasses.
+TEST_F(Settings3d, LongGivesLongUnderpassesToPipeMazesOnly) {
+    click("pthin");
+    for (const long kind : {0L, 1L, 2L}) {
+        form.mazekind = kind;
+        form.shortunderpassesfromticks();
+        EXPECT_EQ(form.shortunderpasses, kind == 1 ? 0 : 1) << "kind " << kind;
+    }
+    click("pthick");
+    form.mazekind = 1;
+    form.shortunderpassesfromticks();
+    EXPECT_EQ(form.shortunderpasses, 1);
+}
+
 // A second command in the same pass is dropped, its tick included.
 TEST_F(Settings3d, ASecondCommandInOnePassDoesNothing) {
     form.pathsize = 1;

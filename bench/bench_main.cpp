@@ -6,6 +6,7 @@
 #include <functional>
 #include <string_view>
 
+#include "finish_search.h"
 #include "platform/headless/headless_platform.h"
 #include "making.h"
 #include "polling_loop.h"
@@ -40,6 +41,7 @@ const Case cases[] = {
     {"making", 10'000'000, bench::makingRate},
     {"solving", 5'000'000, bench::solvingRate},
     {"solving-3d", 5'000'000, bench::solving3dRate},
+    {"finish-search", 5'000'000, bench::finishSearchRate},
     {"property", 2'000'000, bench::propertyRate, true, "mazes/s"},
 };
 

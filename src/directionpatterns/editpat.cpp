@@ -2,6 +2,7 @@
 // on a navy field of 5-pixel cells; every accepted move is appended to the
 // pattern file, and the stage that called the editor gets its window back.
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "core/geometry.h"
@@ -49,6 +50,22 @@ void Form57::editorpaintbackdrop() {
     canvas.setScreenOnly(false);
     paintsnapshot(snapshot::editorbackdrop);
     canvas.setScreenOnly(screenOnly);
+}
+
+// The editor paints only the surface it has: the area a growing window uncovers
+// still shows the stage, and joins the backdrop before the field is laid out
+// again, so that leaving gives it back as well.
+void Form57::editorwidenbackdrop() {
+    const std::optional<Picture> before = loadwrittenpicture(snapshot::editorbackdrop);
+    if (!before) return;
+    const Picture now = canvas.image();
+    Picture joined(std::max(before->width, now.width), std::max(before->height, now.height));
+    for (int y = 0; y < joined.height; ++y)
+        for (int x = 0; x < joined.width; ++x) {
+            if (x < before->width && y < before->height) joined.at(x, y) = before->at(x, y);
+            else if (x < now.width && y < now.height) joined.at(x, y) = now.at(x, y);
+        }
+    savepicturefile(joined, snapshot::editorbackdrop);
 }
 
 void Form57::fillunfinished() {
@@ -197,7 +214,10 @@ bool Form57::editorlivepasses() {
             maxrandomsize = savedmaxrandomsize;
         }
         if (programmode == -2) return false;
-        if (programmode == -1 && (canvas.width() != width || canvas.height() != height)) return false;
+        if (programmode == -1 && (canvas.width() != width || canvas.height() != height)) {
+            editorwidenbackdrop();
+            return false;
+        }
         if (editedpattern != 0 && editedpattern != lasteditedpattern) {
             files.writeLine(1, {movesend, sectionend});
             return false;

@@ -1,6 +1,7 @@
 // The pattern editor in the running program: opened from the drawing stage and
 // from maze making, drawn with the keys, switched, left in its three ways.
 #include <filesystem>
+#include <optional>
 
 #include "core/colours.h"
 #include "core/geometry.h"
@@ -255,6 +256,30 @@ TEST_F(EditorSession, FieldFollowsAGrowingSurface) {
     key(up);
     menu("exitpattern", 6);
     then([&] { EXPECT_EQ(fileText("Left.pt"), "1\r\n3\r\n3\r\n9999,88\r\n"); });
+    run();
+}
+
+// The edit items maximize the window: the area it gains while the editor runs
+// shows the drawing again afterwards, not the editor's field.
+TEST_F(EditorSession, GrownWindowShowsTheDrawingAfterTheEditor) {
+    std::optional<Canvas> drawing;
+    begin();
+    then([&] { drawing = form.canvas; });
+    menu("editpatterns", 6);
+    then([&] { form.canvas.resize(1280, 1000); });
+    wait(3);
+    then([&] {
+        ASSERT_EQ(form.programmode, -1);
+        EXPECT_EQ(form.canvas.point(880, 740), navy) << "the field reaches past the old surface";
+    });
+    key(up);
+    menu("exitpattern", 6);
+    then([&] {
+        EXPECT_EQ(form.programmode, 0);
+        drawing->resize(1280, 1000);
+        EXPECT_TRUE(form.canvas.image() == drawing->image());
+        EXPECT_NE(form.canvas.point(880, 740), navy);
+    });
     run();
 }
 

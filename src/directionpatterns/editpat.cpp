@@ -43,12 +43,25 @@ void Form57::exitpattern_Click() {
     if (!ui.control("Text5").visible && !ui.control("Text6").visible) exitpatternrestore();
 }
 
+// The canvas keeps what a smaller window hides. The editor reaches it by widening
+// the surface for a moment, between two event runs, so that the field it painted
+// before the window shrank never comes back when the window grows again.
+template <class Fn>
+static void onwidenedcanvas(Canvas& canvas, int width, int height, Fn&& paint) {
+    const int shownwidth = canvas.width(), shownheight = canvas.height();
+    canvas.resize(std::max(shownwidth, width), std::max(shownheight, height));
+    paint();
+    canvas.resize(shownwidth, shownheight);
+}
+
 // The backdrop goes into the persistent image whatever the drawing target is:
 // it holds the drawing or the maze that the stage goes on with.
 void Form57::editorpaintbackdrop() {
+    const std::optional<Picture> backdrop = loadwrittenpicture(snapshot::editorbackdrop);
+    if (!backdrop) return;
     const bool screenOnly = canvas.screenOnly();
     canvas.setScreenOnly(false);
-    paintsnapshot(snapshot::editorbackdrop);
+    onwidenedcanvas(canvas, backdrop->width, backdrop->height, [&] { canvas.paintPicture(*backdrop, 0, 0); });
     canvas.setScreenOnly(screenOnly);
 }
 
@@ -58,13 +71,10 @@ void Form57::editorpaintbackdrop() {
 void Form57::editorwidenbackdrop() {
     const std::optional<Picture> before = loadwrittenpicture(snapshot::editorbackdrop);
     if (!before) return;
-    const Picture now = canvas.image();
-    Picture joined(std::max(before->width, now.width), std::max(before->height, now.height));
-    for (int y = 0; y < joined.height; ++y)
-        for (int x = 0; x < joined.width; ++x) {
-            if (x < before->width && y < before->height) joined.at(x, y) = before->at(x, y);
-            else if (x < now.width && y < now.height) joined.at(x, y) = now.at(x, y);
-        }
+    Picture joined;
+    onwidenedcanvas(canvas, before->width, before->height, [&] { joined = canvas.image(); });
+    for (int y = 0; y < before->height; ++y)
+        for (int x = 0; x < before->width; ++x) joined.at(x, y) = before->at(x, y);
     savepicturefile(joined, snapshot::editorbackdrop);
 }
 

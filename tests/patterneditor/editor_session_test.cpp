@@ -283,6 +283,28 @@ TEST_F(EditorSession, GrownWindowShowsTheDrawingAfterTheEditor) {
     run();
 }
 
+// A window made smaller again while the editor runs hides part of the field;
+// growing it after the editor shows the drawing there, not the field.
+TEST_F(EditorSession, WindowShrunkInTheEditorHidesNoFieldForLater) {
+    std::optional<Canvas> drawing;
+    begin();
+    then([&] { drawing = form.canvas; });
+    menu("editpatterns", 6);
+    then([&] { form.canvas.resize(1280, 1000); });
+    wait(3);
+    then([&] { form.canvas.resize(800, 600); });
+    wait(3);
+    menu("exitpattern", 6);
+    then([&] {
+        EXPECT_EQ(form.programmode, 0);
+        form.canvas.resize(1280, 1000);
+        drawing->resize(1280, 1000);
+        EXPECT_TRUE(form.canvas.image() == drawing->image());
+        EXPECT_NE(form.canvas.point(880, 740), navy);
+    });
+    run();
+}
+
 // The stored moves survive a copy that cannot be written: the pattern file is
 // made again from the values read.
 TEST_F(EditorSession, ReplayKeepsThePatternWhenItsCopyCannotBeWritten) {

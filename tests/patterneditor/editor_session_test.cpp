@@ -2,6 +2,7 @@
 // from maze making, drawn with the keys, switched, left in its three ways.
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 #include "core/colours.h"
 #include "core/geometry.h"
@@ -301,6 +302,39 @@ TEST_F(EditorSession, WindowShrunkInTheEditorHidesNoFieldForLater) {
         drawing->resize(1280, 1000);
         EXPECT_TRUE(form.canvas.image() == drawing->image());
         EXPECT_NE(form.canvas.point(880, 740), navy);
+    });
+    run();
+}
+
+// A pattern-set panel closed with Escape over the running editor leaves the
+// editor its own menus: "New maze " there would end the editor without its exit.
+TEST_F(EditorSession, PatternSetPanelClosedInTheEditorKeepsTheEditorsMenus) {
+    const std::vector<std::string> editorOff{"newmaze", "nrefresh", "printwithsolutions", "printnosolutions",
+                                             "backtodrawing", "sandf", "createreg", "create3d"};
+    begin();
+    then([&] { form.mazemerged = 1; });
+    menu("editpatterns", 6);
+    for (const char* panel : {"savepatterns", "loadpatterns"}) {
+        menu(panel, 2);
+        then([&] {
+            form.ui.setFocus(form.ui.control("Text5").visible ? "Text5" : "Text6");
+            platform.pushEntryKey(27);
+        });
+        wait(3);
+        then([&, panel] {
+            EXPECT_EQ(form.programmode, -1);
+            EXPECT_EQ(form.panelopen, 0);
+            for (const std::string& item : editorOff) EXPECT_FALSE(form.ui.menu(item).enabled) << item << " after " << panel;
+            for (const char* item : {"exitpattern", "crpattern", "savepatterns", "loadpatterns"})
+                EXPECT_TRUE(form.ui.menu(item).enabled) << item << " after " << panel;
+        });
+    }
+    key(up);
+    menu("exitpattern", 6);
+    then([&] {
+        EXPECT_EQ(form.programmode, 0);
+        EXPECT_EQ(fileText("Left.pt"), "1\r\n3\r\n9999,88\r\n");
+        EXPECT_TRUE(form.ui.menu("newmaze").enabled);
     });
     run();
 }

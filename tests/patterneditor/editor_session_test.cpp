@@ -2,6 +2,7 @@
 // from maze making, drawn with the keys, switched, left in its three ways.
 #include <filesystem>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/colours.h"
@@ -260,41 +261,24 @@ TEST_F(EditorSession, FieldFollowsAGrowingSurface) {
     run();
 }
 
-// The edit items maximize the window: the area it gains while the editor runs
-// shows the drawing again afterwards, not the editor's field.
-TEST_F(EditorSession, GrownWindowShowsTheDrawingAfterTheEditor) {
-    std::optional<Canvas> drawing;
-    begin();
-    then([&] { drawing = form.canvas; });
-    menu("editpatterns", 6);
-    then([&] { form.canvas.resize(1280, 1000); });
-    wait(3);
-    then([&] {
-        ASSERT_EQ(form.programmode, -1);
-        EXPECT_EQ(form.canvas.point(880, 740), navy) << "the field reaches past the old surface";
-    });
-    key(up);
-    menu("exitpattern", 6);
-    then([&] {
-        EXPECT_EQ(form.programmode, 0);
-        drawing->resize(1280, 1000);
-        EXPECT_TRUE(form.canvas.image() == drawing->image());
-        EXPECT_NE(form.canvas.point(880, 740), navy);
-    });
-    run();
-}
+// The edit items maximize the window, and the user may make it smaller again
+// while the editor runs. Afterwards the window shows the drawing wherever it is
+// made to reach, never the editor's field.
+class WindowSizesInTheEditor : public EditorSession,
+                               public ::testing::WithParamInterface<std::vector<std::pair<int, int>>> {};
 
-// A window made smaller again while the editor runs hides part of the field;
-// growing it after the editor shows the drawing there, not the field.
-TEST_F(EditorSession, WindowShrunkInTheEditorHidesNoFieldForLater) {
+TEST_P(WindowSizesInTheEditor, LeaveTheDrawingWhereTheWindowReaches) {
     std::optional<Canvas> drawing;
     begin();
     then([&] { drawing = form.canvas; });
     menu("editpatterns", 6);
-    then([&] { form.canvas.resize(1280, 1000); });
-    wait(3);
-    then([&] { form.canvas.resize(800, 600); });
-    wait(3);
+    for (const auto& [width, height] : GetParam()) {
+        then([&, width, height] { form.canvas.resize(width, height); });
+        wait(3);
+        then([&] { ASSERT_EQ(form.programmode, -1); });
+    }
+    then([&] { EXPECT_EQ(form.canvas.point(880, 740), form.canvas.width() > 880 ? navy : -1) << "the field"; });
+    key(up);
     menu("exitpattern", 6);
     then([&] {
         EXPECT_EQ(form.programmode, 0);
@@ -305,6 +289,10 @@ TEST_F(EditorSession, WindowShrunkInTheEditorHidesNoFieldForLater) {
     });
     run();
 }
+
+INSTANTIATE_TEST_SUITE_P(Sizes, WindowSizesInTheEditor,
+                         ::testing::Values(std::vector<std::pair<int, int>>{{1280, 1000}},
+                                           std::vector<std::pair<int, int>>{{1280, 1000}, {800, 600}}));
 
 // A pattern-set panel closed with Escape over the running editor leaves the
 // editor its own menus: "New maze " there would end the editor without its exit.

@@ -2,6 +2,7 @@
 // on a navy field of 5-pixel cells; every accepted move is appended to the
 // pattern file, and the stage that called the editor gets its window back.
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "core/geometry.h"
@@ -42,13 +43,39 @@ void Form57::exitpattern_Click() {
     if (!ui.control("Text5").visible && !ui.control("Text6").visible) exitpatternrestore();
 }
 
+// The canvas keeps what a smaller window hides. The editor reaches it by widening
+// the surface for a moment, between two event runs, so that the field it painted
+// before the window shrank never comes back when the window grows again.
+template <class Fn>
+static void onwidenedcanvas(Canvas& canvas, int width, int height, Fn&& paint) {
+    const int shownwidth = canvas.width(), shownheight = canvas.height();
+    canvas.resize(std::max(shownwidth, width), std::max(shownheight, height));
+    paint();
+    canvas.resize(shownwidth, shownheight);
+}
+
 // The backdrop goes into the persistent image whatever the drawing target is:
 // it holds the drawing or the maze that the stage goes on with.
 void Form57::editorpaintbackdrop() {
+    const std::optional<Picture> backdrop = loadwrittenpicture(snapshot::editorbackdrop);
+    if (!backdrop) return;
     const bool screenOnly = canvas.screenOnly();
     canvas.setScreenOnly(false);
-    paintsnapshot(snapshot::editorbackdrop);
+    onwidenedcanvas(canvas, backdrop->width, backdrop->height, [&] { canvas.paintPicture(*backdrop, 0, 0); });
     canvas.setScreenOnly(screenOnly);
+}
+
+// The editor paints only the surface it has: the area a growing window uncovers
+// still shows the stage, and joins the backdrop before the field is laid out
+// again, so that leaving gives it back as well.
+void Form57::editorwidenbackdrop() {
+    const std::optional<Picture> before = loadwrittenpicture(snapshot::editorbackdrop);
+    if (!before) return;
+    Picture joined;
+    onwidenedcanvas(canvas, before->width, before->height, [&] { joined = canvas.image(); });
+    for (int y = 0; y < before->height; ++y)
+        for (int x = 0; x < before->width; ++x) joined.at(x, y) = before->at(x, y);
+    savepicturefile(joined, snapshot::editorbackdrop);
 }
 
 void Form57::fillunfinished() {
@@ -197,7 +224,10 @@ bool Form57::editorlivepasses() {
             maxrandomsize = savedmaxrandomsize;
         }
         if (programmode == -2) return false;
-        if (programmode == -1 && (canvas.width() != width || canvas.height() != height)) return false;
+        if (programmode == -1 && (canvas.width() != width || canvas.height() != height)) {
+            editorwidenbackdrop();
+            return false;
+        }
         if (editedpattern != 0 && editedpattern != lasteditedpattern) {
             files.writeLine(1, {movesend, sectionend});
             return false;

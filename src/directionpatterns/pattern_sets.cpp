@@ -89,6 +89,10 @@ static void patternsetkey(Form57& f, int keyCode, const FilePanel& panel,
     f.patternsetpanelclosedrestore();
     hideFilePanel(f.ui, panel);
     f.panelopen = 0;
+    // The first closing step offers "New maze " and the print items in every mode:
+    // over the running editor they would end it without its exit, so the editor
+    // gets its own menus back (a restart sets the same ones again).
+    if (f.editedpattern != 0) f.editorstartmenus();
 }
 
 void Form57::Text5_KeyDown(int keyCode) {

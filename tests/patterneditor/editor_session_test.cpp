@@ -1,6 +1,9 @@
 // The pattern editor in the running program: opened from the drawing stage and
 // from maze making, drawn with the keys, switched, left in its three ways.
 #include <filesystem>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "core/colours.h"
 #include "core/geometry.h"
@@ -255,6 +258,72 @@ TEST_F(EditorSession, FieldFollowsAGrowingSurface) {
     key(up);
     menu("exitpattern", 6);
     then([&] { EXPECT_EQ(fileText("Left.pt"), "1\r\n3\r\n3\r\n9999,88\r\n"); });
+    run();
+}
+
+// The edit items maximize the window, and the user may make it smaller again
+// while the editor runs. Afterwards the window shows the drawing wherever it is
+// made to reach, never the editor's field.
+class WindowSizesInTheEditor : public EditorSession,
+                               public ::testing::WithParamInterface<std::vector<std::pair<int, int>>> {};
+
+TEST_P(WindowSizesInTheEditor, LeaveTheDrawingWhereTheWindowReaches) {
+    std::optional<Canvas> drawing;
+    begin();
+    then([&] { drawing = form.canvas; });
+    menu("editpatterns", 6);
+    for (const auto& [width, height] : GetParam()) {
+        then([&, width, height] { form.canvas.resize(width, height); });
+        wait(3);
+        then([&] { ASSERT_EQ(form.programmode, -1); });
+    }
+    then([&] { EXPECT_EQ(form.canvas.point(880, 740), form.canvas.width() > 880 ? navy : -1) << "the field"; });
+    key(up);
+    menu("exitpattern", 6);
+    then([&] {
+        EXPECT_EQ(form.programmode, 0);
+        form.canvas.resize(1280, 1000);
+        drawing->resize(1280, 1000);
+        EXPECT_TRUE(form.canvas.image() == drawing->image());
+        EXPECT_NE(form.canvas.point(880, 740), navy);
+    });
+    run();
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, WindowSizesInTheEditor,
+                         ::testing::Values(std::vector<std::pair<int, int>>{{1280, 1000}},
+                                           std::vector<std::pair<int, int>>{{1280, 1000}, {800, 600}}));
+
+// A pattern-set panel closed with Escape over the running editor leaves the
+// editor its own menus: "New maze " there would end the editor without its exit.
+TEST_F(EditorSession, PatternSetPanelClosedInTheEditorKeepsTheEditorsMenus) {
+    const std::vector<std::string> editorOff{"newmaze", "nrefresh", "printwithsolutions", "printnosolutions",
+                                             "backtodrawing", "sandf", "createreg", "create3d"};
+    begin();
+    then([&] { form.mazemerged = 1; });
+    menu("editpatterns", 6);
+    for (const char* panel : {"savepatterns", "loadpatterns"}) {
+        menu(panel, 2);
+        then([&] {
+            form.ui.setFocus(form.ui.control("Text5").visible ? "Text5" : "Text6");
+            platform.pushEntryKey(27);
+        });
+        wait(3);
+        then([&, panel] {
+            EXPECT_EQ(form.programmode, -1);
+            EXPECT_EQ(form.panelopen, 0);
+            for (const std::string& item : editorOff) EXPECT_FALSE(form.ui.menu(item).enabled) << item << " after " << panel;
+            for (const char* item : {"exitpattern", "crpattern", "savepatterns", "loadpatterns"})
+                EXPECT_TRUE(form.ui.menu(item).enabled) << item << " after " << panel;
+        });
+    }
+    key(up);
+    menu("exitpattern", 6);
+    then([&] {
+        EXPECT_EQ(form.programmode, 0);
+        EXPECT_EQ(fileText("Left.pt"), "1\r\n3\r\n9999,88\r\n");
+        EXPECT_TRUE(form.ui.menu("newmaze").enabled);
+    });
     run();
 }
 

@@ -39,8 +39,9 @@ TEST_P(SettingCommands, SetTheirFieldsAndTicks) {
     f.ui.setChecked(c.item, false);
     f.menuHandlers.at(c.item)();
     EXPECT_EQ(f.commandtaken, 1);
-    if (c.randompatternmode < 0) EXPECT_EQ(f.randomanysize, c.randomanysize);
-    if (c.randompatternmode >= 0) {
+    if (c.randompatternmode < 0) {
+        EXPECT_EQ(f.randomanysize, c.randomanysize);
+    } else {
         EXPECT_EQ(f.randompatternmode, c.randompatternmode);
         EXPECT_EQ(f.patternstate, c.patternstate);
         EXPECT_EQ(f.patternchoice, c.patternchoice);

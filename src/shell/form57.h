@@ -47,6 +47,8 @@ public:
 
     // Events delivered so far, for loops that sleep when nothing has happened.
     std::uint64_t eventsdelivered = 0;
+    // The size of the window the title picture on show was laid out for (0 while a slide is shown).
+    int titlewidth = 0, titleheight = 0;
 
     // EventSink: the platform delivers events here; they run the handlers below.
     void keyDown(int keyCode) override;

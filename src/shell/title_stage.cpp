@@ -49,7 +49,9 @@ LoopStage Form57::titlestage() {
     while (programmode != 0) {
         commandtaken = 0;
         waitEvents();
+        fittitletowindow();
     }
+    titlewidth = titleheight = 0;
     leavetitle();
     return LoopStage::Drawing;
 }

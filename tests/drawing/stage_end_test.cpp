@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <string>
 
 #include "drawing_fixture.h"
 
@@ -76,19 +77,32 @@ TEST_F(StageEnd, ANewDrawingAfterClickToBeginCancelsTheExample) {
     EXPECT_EQ(f().loadexample, 0);
 }
 
-TEST_F(StageEnd, ANewWallSizeCancelsAnExampleChosenFromTheMenu) {
+// "Change wall size" keeps the drawing, so an example chosen from the menu still
+// puts its picture on at the end of the stage; "New drawing and new wall size"
+// blanks the drawing and drops the example.
+class WallSizeAfterAnExample : public StageEnd, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(WallSizeAfterAnExample, KeepsTheExampleUnlessTheDrawingIsNew) {
+    const bool newDrawing = GetParam();
     f().examplepending = 1;
-    runStage([](Form57& form, HeadlessPlatform&, std::uint64_t run) {
+    runStage([newDrawing](Form57& form, HeadlessPlatform&, std::uint64_t run) {
         if (run == 1) {
-            form.changewallsize_Click();
-            form.ui.setControlText("wallsizebox", "10");
+            if (newDrawing) form.newwallsize_Click();
+            else form.changewallsize_Click();
+            form.ui.setControlText("wallsizebox", "20");
             form.setwallsize(13);
         }
         if (run == 4) form.programmode = 1;
     });
-    EXPECT_FALSE(f().canvas.hasBackPicture());
+    EXPECT_EQ(f().canvas.hasBackPicture(), !newDrawing);
+    EXPECT_EQ(f().wallsizex, 20);
     EXPECT_EQ(f().examplepending, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(ChangeOrNewDrawing, WallSizeAfterAnExample, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "NewDrawingCancelsIt" : "ChangeKeepsIt");
+                         });
 
 TEST_F(StageEnd, AnExampleChosenFromTheMenuAppliesOnceAtTheNextEnd) {
     f().examplepending = 1;

@@ -11,13 +11,13 @@ namespace tarnwick {
 
 namespace {
 
-void setBackColour(QWidget* widget, long colour) {
-    if (colour < 0) {
-        widget->setAutoFillBackground(false);
-        widget->setPalette(QPalette());
-        return;
-    }
-    const QColor c = QColor::fromRgb(0xFF000000u | bgrToRgb(static_cast<std::uint32_t>(colour)));
+// Panels lie over the drawing, which may be any colour: every caption stands on an
+// opaque plate of its own with a frame, so that it reads alike over a light or a
+// dark picture, and a colour box shows its colour inside a frame even on a
+// picture of the same colour.
+const QColor plateColour(0xF4, 0xF4, 0xF0);
+
+void setPlate(QWidget* widget, const QColor& c) {
     // A caption stays readable on a dark colour box.
     const double luma = 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
     const QColor text = luma < 128 ? Qt::white : Qt::black;
@@ -30,16 +30,38 @@ void setBackColour(QWidget* widget, long colour) {
     widget->setAutoFillBackground(true);
 }
 
-// The program sizes its labels and check boxes for a narrower font than the
-// usual desktop one: a caption that would be cut off takes a smaller font.
-void fitCaption(QWidget* widget) {
-    constexpr int smallestPixelSize = 8;
-    QFont font = widget->parentWidget()->font();
-    widget->setFont(font);
-    for (int size = font.pixelSize() - 1; size >= smallestPixelSize && widget->sizeHint().width() > widget->width();
-         --size) {
+void setBackColour(QWidget* widget, ControlKind kind, long colour) {
+    if (colour >= 0) {
+        setPlate(widget, QColor::fromRgb(0xFF000000u | bgrToRgb(static_cast<std::uint32_t>(colour))));
+    } else if (kind == ControlKind::Label || kind == ControlKind::CheckBox) {
+        setPlate(widget, plateColour);
+    } else {
+        widget->setAutoFillBackground(false);
+        widget->setPalette(QPalette());
+    }
+}
+
+// The plate's frame: a ridge of two greys, one of which stands out on any colour.
+void frame(QWidget* widget, ControlKind kind) {
+    if (kind == ControlKind::Label)
+        widget->setStyleSheet(QStringLiteral("QLabel { background: palette(window); border: 1px solid #707070;"
+                                             " padding: 0px 3px; }"));
+    if (kind == ControlKind::CheckBox)
+        widget->setStyleSheet(QStringLiteral("QCheckBox { border: 2px ridge #9a9a9a; padding-left: 3px; }"));
+}
+
+// Gives the widgets one font: the largest size, up to the size of the window's
+// other captions, at which each caption fits the box the program gives it.
+void fitOneFont(const std::vector<QWidget*>& widgets, QFont font) {
+    constexpr int largestPixelSize = 12, smallestPixelSize = 8;
+    for (int size = largestPixelSize; size >= smallestPixelSize; --size) {
         font.setPixelSize(size);
-        widget->setFont(font);
+        bool allFit = true;
+        for (QWidget* widget : widgets) {
+            widget->setFont(font);
+            allFit = allFit && widget->sizeHint().width() <= widget->width();
+        }
+        if (allFit) return;
     }
 }
 
@@ -64,7 +86,23 @@ void ControlMirror::apply() {
         }
         if (show(i) && controls[i].name == link_.ui.focus()) focusTargetChanged = true;
     }
+    if (captionsChanged_) fitCaptions();
     if (focusTargetChanged || shownFocus_ != link_.ui.focus()) applyFocus();
+}
+
+// The colour boxes, which share a panel, share one font; each panel's prompt has
+// the panel to itself. A narrow face fits the most text into the boxes.
+void ControlMirror::fitCaptions() {
+    captionsChanged_ = false;
+    QFont font = surface_.font();
+    font.setStretch(QFont::SemiCondensed);
+    const auto& controls = link_.ui.controls();
+    std::vector<QWidget*> colourBoxes;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i].kind == ControlKind::Label) fitOneFont({widgets_[i]}, font);
+        if (controls[i].kind == ControlKind::CheckBox) colourBoxes.push_back(widgets_[i]);
+    }
+    fitOneFont(colourBoxes, font);
 }
 
 QWidget* ControlMirror::create(const Control& control) {
@@ -117,6 +155,7 @@ QWidget* ControlMirror::create(const Control& control) {
     }
     if (control.kind != ControlKind::EntryBox) widget->setFocusPolicy(Qt::NoFocus);
     widget->setObjectName(QString::fromStdString(name));
+    frame(widget, control.kind);
     return widget;
 }
 
@@ -134,7 +173,7 @@ bool ControlMirror::show(std::size_t index) {
         widget->setEnabled(c.enabled);
         widget->setVisible(c.visible);
     }
-    if (fresh || c.backColour != old->backColour) setBackColour(widget, c.backColour);
+    if (fresh || c.backColour != old->backColour) setBackColour(widget, c.kind, c.backColour);
     const bool captionChanged = fresh || c.caption != old->caption;
 
     switch (c.kind) {
@@ -144,13 +183,13 @@ bool ControlMirror::show(std::size_t index) {
     case ControlKind::CheckBox: {
         auto* box = static_cast<QCheckBox*>(widget);
         if (captionChanged) box->setText(literalCaption(c.caption));
-        if (captionChanged || resized) fitCaption(box);
+        if (captionChanged || resized) captionsChanged_ = true;
         if (fresh || c.value != old->value) box->setCheckState(checkState(c.value));
         break;
     }
     case ControlKind::Label:
         if (captionChanged) static_cast<QLabel*>(widget)->setText(QString::fromStdString(c.caption));
-        if (captionChanged || resized) fitCaption(widget);
+        if (captionChanged || resized) captionsChanged_ = true;
         break;
     case ControlKind::EntryBox: {
         auto* box = static_cast<QLineEdit*>(widget);

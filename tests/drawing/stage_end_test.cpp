@@ -62,6 +62,24 @@ TEST_F(StageEnd, TheSecondEndKeepsWhatWasDrawnOnTheExample) {
     EXPECT_TRUE(paintedPixelKept());
 }
 
+// The christmas tree makes 3d mazes: the stage that starts again on it says so.
+TEST_F(StageEnd, TheStageOnTheFirstExampleNamesItsMazeKind) {
+    if (!fs::exists(startDir / "christmas-tree.maze")) GTEST_SKIP() << "christmas-tree.maze is not beside the tests";
+    fs::copy_file(startDir / "christmas-tree.maze", "christmas-tree.maze");
+    f().exampledrawing = 4;
+    clickedToBegin();
+    std::string caption;
+    runStage([&caption](Form57& form, HeadlessPlatform&, std::uint64_t run) {
+        if (run == 1) form.programmode = 1;
+        if (run > 1 && form.loadexample == 0 && caption.empty()) {
+            caption = form.ui.window().caption;
+            form.programmode = -6;
+        }
+    });
+    EXPECT_EQ(f().mazekind, 2);
+    EXPECT_EQ(caption, "The Quillary Tarnwick-(drawing picture for '3d-mazes')");
+}
+
 TEST_F(StageEnd, ANewDrawingAfterClickToBeginCancelsTheExample) {
     clickedToBegin();
     runStage([](Form57& form, HeadlessPlatform&, std::uint64_t run) {

@@ -92,6 +92,10 @@ void paintMazeMotif(PicturePainter& paint, int left, int top, int cols, int rows
         seen[next] = true;
         stack.push_back(next);
     }
+    // A way in at the top-left and a way out at the bottom-right.
+    paint.fill(left, top + wall, left + wall - 1, top + cell - 1, colour::white);
+    const int right = left + cols * cell, bottom = top + rows * cell;
+    paint.fill(right, bottom - cell + wall, right + wall - 1, bottom - 1, colour::white);
 }
 
 }  // namespace

@@ -18,11 +18,11 @@ constexpr long titleBackColour = 0x00FFFF;  // yellow
 void Form57::showtitlepicture() {
     titlewidth = canvas.width();
     titleheight = canvas.height();
+    canvas.setBackColour(titleBackColour);  // the title's colour again after a slide's
     auto picture = loadwrittenpicture("title.bmp");
     if (!picture) return;  // the last picture stays
     if (picture->width != canvas.width() || picture->height != canvas.height())
         picture = titlePicture(canvas.width(), canvas.height());
-    canvas.setBackColour(titleBackColour);
     canvas.setBackPicture(*picture);
 }
 

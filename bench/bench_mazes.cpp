@@ -63,7 +63,7 @@ long carvedCells(const Form57& f) {
 }  // namespace
 
 MazeWorkDir::MazeWorkDir() {
-    const fs::path data = fs::path(__FILE__).parent_path().parent_path() / "data";
+    const fs::path data = fs::path(TARNWICK_DATA_DIR);
     for (const auto& file : fs::directory_iterator(data)) fs::copy_file(file.path(), file.path().filename());
     savePictureFile(Picture(800, 600, 0x000000), "open.bmp");
 }

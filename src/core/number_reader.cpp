@@ -40,7 +40,7 @@ long decimalScale(std::string_view number) {
 
 }  // namespace
 
-double readNumber(std::string_view text) {
+double readNumber(std::string_view text, Exponent exponent) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
     bool negative = false;
@@ -58,7 +58,7 @@ double readNumber(std::string_view text) {
     }
     if (!hasDigits) return 0;
     // An exponent counts only when digits follow it; "3e" reads 3.
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    if (exponent == Exponent::Yes && i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t j = i + 1;
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
         const std::size_t end = skipDigits(text, j);

@@ -7,7 +7,9 @@ namespace tarnwick {
 // optional sign, digits with an optional fraction and exponent; reading stops at
 // the first character that cannot continue the number; no number reads 0.
 // Locale-free; hex, inf and nan are not numbers here.
-double readNumber(std::string_view text);
+// Some entries take plain decimals only: with `Exponent::No` an "e" ends the number.
+enum class Exponent { Yes, No };
+double readNumber(std::string_view text, Exponent exponent = Exponent::Yes);
 
 // Clamps as a double first, so huge or fractional values convert safely.
 long clampToLong(double value, long lo, long hi);

@@ -61,6 +61,8 @@ struct State {
     long walkercellcolor{};
     long pipestartx2{}, pipestarty1{}, pipefinishx2{}, pipefinishy1{};  // the rest of the kept 3d-pipe squares
     long examplepending{};  // 1 while the selected example's picture is still to be put on at the drawing stage's end
+    long answerpagedue{};    // 1 from the print of a maze in a run with answers until its answer page
+    long printpanellayer{};  // the drawing layer when the print panel opened: 1 the screen layer
 };
 
 }  // namespace tarnwick

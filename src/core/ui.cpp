@@ -112,6 +112,9 @@ void Ui::setControlCaption(std::string_view name, std::string_view caption) {
 void Ui::setControlText(std::string_view name, std::string_view text) {
     if (assign(controlRef(name).text, text)) ++version_;
 }
+void Ui::setControlMaxLength(std::string_view name, std::size_t maxLength) {
+    if (assign(controlRef(name).maxLength, maxLength)) ++version_;
+}
 void Ui::setControlValue(std::string_view name, int value) {
     Control& control = controlRef(name);
     if (value < 0 || value > 2) return;  // a check box has no other states

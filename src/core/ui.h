@@ -29,6 +29,7 @@ struct Control {
     ControlKind kind = ControlKind::Button;
     std::string caption;  // buttons, check boxes, labels
     std::string text;     // entry boxes
+    std::size_t maxLength = 0;  // entry boxes: the most characters typing may give; 0 no limit
     int value = 0;        // check boxes: 0 unticked, 1 ticked, 2 greyed
     long backColour = -1; // -1: the platform's own
     bool enabled = true;
@@ -81,6 +82,7 @@ public:
     const std::vector<Control>& controls() const { return controls_; }
     void setControlCaption(std::string_view name, std::string_view caption);
     void setControlText(std::string_view name, std::string_view text);
+    void setControlMaxLength(std::string_view name, std::size_t maxLength);
     void setControlValue(std::string_view name, int value);
     void setControlBackColour(std::string_view name, long colour);
     void setControlEnabled(std::string_view name, bool enabled);

@@ -51,14 +51,14 @@ void Form57::resetallpatternfiles() {
         for (long pattern = 1; pattern <= 4; ++pattern) resetpatternfile(kind, pattern);
 }
 
-// The end of the file, or a file that is not open (missing), ends the pattern
-// as 9999 does; a value that is no whole number is no move.
-void Form57::readpatternentry() {
-    const ReadValue v = files.read(1);
-    if (v.atEnd) patternentry = movesend;
-    else if (v.value == std::floor(v.value) && std::abs(v.value) < 1e9) patternentry = static_cast<long>(v.value);
-    else patternentry = 0;
+long patternValue(const ReadValue& v) {
+    if (v.atEnd) return movesend;
+    if (v.value == std::floor(v.value) && std::abs(v.value) < 1e9) return static_cast<long>(v.value);
+    return 0;
 }
+
+// A file that is not open (missing) reads as its end.
+void Form57::readpatternentry() { patternentry = patternValue(files.read(1)); }
 
 void Form57::resetpattern_Click() {
     if (commandtaken != 0) return;

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "platform/textfiles.h"
+
 namespace tarnwick {
 
 // The twelve pattern files and the editor's twelve copies, by maze kind
@@ -10,8 +12,21 @@ namespace tarnwick {
 std::string patternfilename(long mazekind, long pattern);
 std::string patterncopyname(long mazekind, long pattern);
 
+// A pattern set's file: the name followed by the extension of the maze kind
+// (".pat", ".3d-pipe-pat", ".3d-pat"). Empty for a kind out of range.
+std::string patternsetfilename(long mazekind, const std::string& name);
+
 // Direction codes as the files hold them.
 inline constexpr long movesend = 9999;   // ends a pattern
 inline constexpr long sectionend = 88;   // follows 9999 on its line
+
+// A value of a pattern file as its readers take it: the end of the file ends the
+// pattern as 9999 does; a value that is no whole number is no move (0).
+long patternValue(const ReadValue& v);
+
+// The move `code` of the source pattern (1 to 4) as the target pattern takes it
+// when made identical: turned so that the source's direction becomes the target's;
+// 5 (stop carving) stays 5.
+long turnedMove(long source, long target, long code);
 
 }  // namespace tarnwick

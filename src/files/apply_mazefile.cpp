@@ -126,6 +126,7 @@ void Form57::mazefileticks() {
         menus::tickOne(ui, {"playmodeoff", "easymode", "hardmode"}, playoption);
     if (randomanysize == 0 || randomanysize == 1) menus::tickOne(ui, {"maxrnd", "usernd"}, randomanysize);
     if (filloption == 0 || filloption == 1) menus::tickOne(ui, {"gofinish", "stopfinish"}, filloption);
+    randomsizecaptions();
 }
 
 void Form57::afterloadsteps() {

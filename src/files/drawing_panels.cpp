@@ -2,6 +2,7 @@
 // name typed into them.
 #include <string>
 
+#include "core/file_panel.h"
 #include "files/name_rule.h"
 #include "shell/form57.h"
 
@@ -9,25 +10,13 @@ namespace tarnwick {
 
 void Form57::opendrawingpanel(const char* prompt, const char* box, const char* list, const char* filter) {
     panelopensteps();
-    ui.setControlText(box, "");
-    ui.setFileListFilter(list, filter);
-    ui.refreshFileList(list);
-    for (const char* control : {prompt, box, list}) {
-        ui.setControlEnabled(control, true);
-        ui.setControlVisible(control, true);
-    }
-    ui.setFocus(box);  // so that typing goes to the name at once
+    showFilePanel(ui, {prompt, box, list}, filter);
 }
 
 // Enter and Escape both close a panel with the whole panel-closed restore.
 void Form57::closedrawingpanel(const char* prompt, const char* box, const char* list) {
     panelclosedrestore();
-    ui.setControlText(box, "");
-    for (const char* control : {box, list, prompt}) {
-        ui.setControlEnabled(control, false);
-        ui.setControlVisible(control, false);
-    }
-    if (ui.focus() == box) ui.setFocus("");
+    hideFilePanel(ui, {prompt, box, list});
     panelopen = 0;
 }
 
@@ -56,19 +45,12 @@ void Form57::sdrawing_Click() {
 void Form57::importdrawing_Click() { opendrawingpanel("importlabel", "importbox", "importlist", "*.bmp"); }
 void Form57::ldrawing_Click() { opendrawingpanel("loadlabel", "loadbox", "loadlist", "*.maze"); }
 
-void Form57::pickdrawingfile1(const std::string& entry) {
-    ui.setControlText("savebox", entry);
-    ui.setFocus("savebox");
-}
+void Form57::pickdrawingfile1(const std::string& entry) { pickFilePanelEntry(ui, {"savelabel", "savebox", "savelist"}, entry); }
 
 void Form57::pickdrawingfile2(const std::string& entry) {
-    ui.setControlText("importbox", entry);
-    ui.setFocus("importbox");
+    pickFilePanelEntry(ui, {"importlabel", "importbox", "importlist"}, entry);
 }
 
-void Form57::pickdrawingfile3(const std::string& entry) {
-    ui.setControlText("loadbox", entry);
-    ui.setFocus("loadbox");
-}
+void Form57::pickdrawingfile3(const std::string& entry) { pickFilePanelEntry(ui, {"loadlabel", "loadbox", "loadlist"}, entry); }
 
 }  // namespace tarnwick

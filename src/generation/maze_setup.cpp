@@ -1,4 +1,5 @@
 #include "core/geometry.h"
+#include "core/pattern_copies.h"
 #include "shell/form57.h"
 
 namespace tarnwick {
@@ -10,19 +11,6 @@ void makeCellBox(long x1, long y1, Field& x2, Field& y2, long w, long h) {
     y2 = y1 + h - 3;
 }
 
-// The geometry that the random-pattern generator borrows, each with its copy.
-template <class Fn>
-void eachPatternRunCopy(Form57& f, Fn&& fn) {
-    fn(f.cellx1, f.patcellx1), fn(f.celly1, f.patcelly1), fn(f.cellx2, f.patcellx2), fn(f.celly2, f.patcelly2);
-    fn(f.prevcellx1, f.patprevcellx1), fn(f.prevcelly1, f.patprevcelly1);
-    fn(f.prevcellx2, f.patprevcellx2), fn(f.prevcelly2, f.patprevcelly2);
-    fn(f.wallsizex, f.patwallsizex), fn(f.wallsizey, f.patwallsizey);
-    fn(f.gridstepx, f.patgridstepx), fn(f.gridstepy, f.patgridstepy);
-    fn(f.mirrorx1, f.patmirrorx1), fn(f.mirrory1, f.patmirrory1), fn(f.mirrorx2, f.patmirrorx2);
-    fn(f.mirrory2, f.patmirrory2);
-    fn(f.lastcolumnx, f.patlastcolumnx), fn(f.lastrowy, f.patlastrowy);
-    fn(f.centerx, f.patcenterx), fn(f.centery, f.patcentery);
-}
 }  // namespace
 
 void Form57::makemaze2() {
@@ -52,10 +40,10 @@ void Form57::makemaze2() {
     colorfound = 0;
     mixcolors();
     if (randompatternmode == 5 && keeprandompatterns != 1) {
-        eachPatternRunCopy(*this, [](auto& live, long& copy) { copy = live; });
+        savePatternCopies(*this);
         makerandomidenticalpatterns();
         if (programmode == -6) return;
-        eachPatternRunCopy(*this, [](auto& live, long copy) { live = copy; });
+        restorePatternCopies(*this);
     }
     editedpattern = 0;
     keeprandompatterns = 0;

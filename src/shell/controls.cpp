@@ -21,8 +21,8 @@ constexpr ControlDef panelControls[] = {
     {"Command1", ControlKind::Button, "Done", 8, 296, 65, 25},
     {"wallsizelabel", ControlKind::Label, "Please type in a wall size from 5 to 50 pixels:", 0, 8, 249, 17},
     {"wallsizebox", ControlKind::EntryBox, "", 248, 8, 33, 19},
-    {"Label1", ControlKind::Label, "Please type in how many mazes to print:", 0, 8, 209, 17},
-    {"printcountbox", ControlKind::EntryBox, "", 208, 8, 41, 19},
+    {"Label1", ControlKind::Label, "How many mazes do you want to print?", 0, 8, 201, 17},
+    {"printcountbox", ControlKind::EntryBox, "", 200, 8, 41, 19},
     {"Label8", ControlKind::Label, "Please type in a name to save your patterns as:", 0, 8, 225, 17},
     {"Text5", ControlKind::EntryBox, "", 224, 8, 81, 19},
     {"savepatternlist", ControlKind::FileList, "", 0, 32, 305, 150},
@@ -64,6 +64,7 @@ void Form57::createcontrols() {
     };
     for (const ControlDef& d : titleButtons) add(d, true);
     for (const ControlDef& d : panelControls) add(d, false);
+    ui.setControlMaxLength("Text7", 2);  // the maximum size of random patterns: 2 to 99
     // Class boxes Check1..Check16 and pen swatches Check17..Check32 share one place
     // per palette colour, in rows of seven.
     for (int k = 1; k <= 16; ++k) {

@@ -50,6 +50,11 @@ public:
     // The size of the window the title picture on show was laid out for (0 while a slide is shown).
     int titlewidth = 0, titleheight = 0;
 
+    // Where the last printed page went, shown with a run's progress, and the
+    // pages of the run that could not be printed, told when the run ends.
+    std::string lastpageplace;
+    long printfailures = 0;
+
     // EventSink: the platform delivers events here; they run the handlers below.
     void keyDown(int keyCode) override;
     void mouseDown(int button) override;

@@ -12,6 +12,11 @@ void Form57::registerShellHandlers() {
     menuHandlers["aon"] = [this] { aon_Click(); };
     menuHandlers["aoff"] = [this] { aoff_Click(); };
     menuHandlers["quit2"] = [this] { quit2_Click(); };
+    menuHandlers["print"] = [this] { print_Click(); };
+    menuHandlers["printwithsolutions"] = [this] { printwithsolutions_Click(); };
+    menuHandlers["printnosolutions"] = [this] { printnosolutions_Click(); };
+    menuHandlers["stopallprintings"] = [this] { stopallprintings_Click(); };
+    entryHandlers["printcountbox"] = [this](int keyCode) { printcountentry(keyCode); };
 }
 
 }  // namespace tarnwick

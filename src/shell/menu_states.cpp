@@ -17,10 +17,9 @@ struct RestoreVariant {
     bool clearPanelOpen = true;       // step 1 clears `panelopen` too
     bool flagsOnly = false;           // steps 1 to 3 only
     bool backToMazeStep = true;       // step 4
-    bool backToMazeInPatternMenu = false;  // step 4 also when `patternmenumode` is 2 or 3
     bool drawingItemsStep = true;     // step 5
-    bool drawingItemsInPatternMenu = false;  // step 5 also when `patternmenumode` is 0
-    int createItemsInStep5 = 0;       // 1 enable, -1 disable the Create items with step 5
+    bool createItemsInStep5 = false;  // step 5 enables the Create items too
+    bool testPatternMenuMode = false; // the mode tests of steps 4, 5, 7, 9 and 10 also pass for `patternmenumode`
     bool printStep = true;            // step 6
     bool backToDrawingStep = true;    // step 7
     bool editItemsStep = true;        // step 12
@@ -50,20 +49,19 @@ static void restore(Form57& f, const RestoreVariant& v) {
     if (!ui.menu("nrefresh").enabled) ui.setEnabled("nrefresh", f.nrefreshsaved != 0);
     f.nrefreshsaved = 0;
     if (v.flagsOnly) return;
-    if (v.backToMazeStep &&
-        (mode == 2 || mode == 3 ||
-         (v.backToMazeInPatternMenu && (f.patternmenumode == 2 || f.patternmenumode == 3))))
-        ui.setEnabled("backtomaze", true);
-    if (v.drawingItemsStep && (mode == 0 || (v.drawingItemsInPatternMenu && f.patternmenumode == 0))) {
+    // A mode test, also passed by `patternmenumode` where the variant says so.
+    auto modeIs = [&](auto test) { return test(mode) || (v.testPatternMenuMode && test(f.patternmenumode)); };
+    if (v.backToMazeStep && modeIs([](long m) { return m == 2 || m == 3; })) ui.setEnabled("backtomaze", true);
+    if (v.drawingItemsStep && modeIs([](long m) { return m == 0; })) {
         set(ui, Op::Enable, drawingfileitems);
         ui.setEnabled("changewallsize", true);
-        if (v.createItemsInStep5 != 0) enableIf(ui, v.createItemsInStep5 > 0, createitems);
+        if (v.createItemsInStep5) set(ui, Op::Enable, createitems);
     }
     if (v.printStep) offerPrintRunItems(f);
-    if (v.backToDrawingStep) ui.setEnabled("backtodrawing", mode > 0);
+    if (v.backToDrawingStep) ui.setEnabled("backtodrawing", modeIs([](long m) { return m > 0; }));
     ui.setEnabled("newmaze", true);
-    if (mode == 1 || mode == 3) ui.setEnabled("sandf", true);
-    if (mode == 2) ui.setEnabled("solvemaze", true);
+    if (modeIs([](long m) { return m == 1 || m == 3; })) ui.setEnabled("sandf", true);
+    if (modeIs([](long m) { return m == 2; })) ui.setEnabled("solvemaze", true);
     ui.setEnabled("srndpatterns", true);
     if (v.editItemsStep && (mode == 0 || mode == 1)) set(ui, Op::Enable, edititems);
 }
@@ -131,6 +129,12 @@ static void levelticks(Form57& f) {
     tickOne(f.ui, {"mode1", "mode2", "mode3", "mode4", "mode5", "mode6"}, f.difficultylevel - 1);
 }
 
+// Pattern sets can be saved and loaded in the drawing stage, in maze making and in
+// the pattern editor, whenever no panel is open.
+static void offerpatternsets(Form57& f) {
+    if (f.panelopen == 0) set(f.ui, Op::Enable, {"savepatterns", "loadpatterns"});
+}
+
 static void creationticks(Form57& f) {
     f.ui.setChecked("ugenerate", f.creationmode == -1);
     f.ui.setChecked("cgenerate", f.creationmode != -1);
@@ -149,6 +153,7 @@ void Form57::drawingpassmenus() {
     printupkeepcountzero();
     mazekindmenus(*this);
     levelticks(*this);
+    offerpatternsets(*this);
 }
 
 void Form57::drawingpassaftermenus() {
@@ -212,6 +217,7 @@ void Form57::makingentrymenus2() {
 
 void Form57::makingpassmenus() {
     creationticks(*this);
+    offerpatternsets(*this);
     keyhelpmenus(ui, "keysmaze");
     mazekindmenus(*this);
     levelticks(*this);
@@ -270,8 +276,10 @@ void Form57::printupkeepnorun() {
 
 void Form57::printupkeepprogress() {
     if (printmode == 0) return;
-    ui.setCaption("printing", signedText(mazestoprint - mazesprinted) + " mazes left to print out of " +
-                                  signedText(mazestoprint));
+    std::string progress =
+        signedText(mazestoprint - mazesprinted) + " mazes left to print out of " + signedText(mazestoprint);
+    if (!lastpageplace.empty()) progress += " - last page printed to " + lastpageplace;
+    ui.setCaption("printing", progress);
 }
 
 void Form57::printupkeepcountzero() {
@@ -337,8 +345,7 @@ void Form57::patternsetpanelclosedrestore() {
     offerPrintRunItems(*this);
     if (programmode == 1) set(ui, Op::Enable, {"backtodrawing", "sandf", "mpdrawing"});
     if (editedpattern != 0) return;
-    restore(*this, {.backToMazeInPatternMenu = true, .drawingItemsInPatternMenu = true,
-                    .createItemsInStep5 = -1, .editItemsStep = false});
+    restore(*this, {.createItemsInStep5 = true, .testPatternMenuMode = true, .editItemsStep = false});
 }
 
 void Form57::examplerestore() {
@@ -346,7 +353,7 @@ void Form57::examplerestore() {
 }
 
 void Form57::exitpatternrestore() {
-    restore(*this, {.clearPanelOpen = false, .createItemsInStep5 = 1, .printStep = false,
+    restore(*this, {.clearPanelOpen = false, .createItemsInStep5 = true, .printStep = false,
                     .editItemsStep = false});
 }
 
@@ -365,6 +372,7 @@ void Form57::editorstartmenus() {
                           "choosew", "selectcolor", "nrefresh", "importdrawing"});
     set(ui, Op::Disable, printrunitems);
     set(ui, Op::Disable, createitems);
+    offerpatternsets(*this);
 }
 
 void Form57::editorendmenus() {

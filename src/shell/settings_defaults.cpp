@@ -60,6 +60,7 @@ void Form57::resetsettings_Click() {
     finishfound = 0;
     endpointoption = 0;
     maxrandomsize = 5;
+    randomsizecaptions();
     if (!ui.menu("pthick").checked) tickOne(ui, {"pthick", "pthin"}, 0);
     creationmode = -1;
     tickOne(ui, {"ugenerate", "cgenerate"}, 0);

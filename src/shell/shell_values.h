@@ -24,4 +24,11 @@ inline std::string makingcaption(long mazekind) {
     return mazekind >= 0 && mazekind <= 2 ? stagecaption(texts[mazekind]) : std::string();
 }
 
+// The pattern editor's caption by the kind of the patterns it edits.
+inline std::string editorcaption(long mazekind) {
+    static constexpr std::string_view texts[] = {"-(Editing '2d-maze' patterns)", "-(Editing '3d-pipe-maze' patterns)",
+                                                 "-(Editing '3d-maze' patterns)"};
+    return mazekind >= 0 && mazekind <= 2 ? stagecaption(texts[mazekind]) : std::string();
+}
+
 }  // namespace tarnwick

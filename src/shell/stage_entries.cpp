@@ -70,7 +70,7 @@ LoopStage Form57::mazestage() {
     if (mazekind >= 0 && mazekind <= 2) ui.setWindowCaption(makingcaption(mazekind));
     minimized = 0;
     makingentrymenus2();
-    if (mazesprinted >= mazestoprint) printmode = 0;
+    if (mazesprinted >= mazestoprint) endprintrun();
     programmode = 1;
     canvas.setScreenOnly(false);
     if (resumemaze != 1 && keeppicture == 0) paintsnapshot(basepicture);

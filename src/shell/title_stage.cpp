@@ -38,6 +38,7 @@ LoopStage Form57::titlestage() {
     randomgmoves = 0;
     filloption = 0;
     maxrandomsize = 5;
+    randomsizecaptions();
     patternmenumode = -10;
     titlemenus();
     offertitlebuttons(true);

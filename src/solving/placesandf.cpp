@@ -84,8 +84,9 @@ bool Form57::placingprintstep() {
     canvas.fillBox(startx1, starty1, startx2, starty2, startcolor);
     canvas.fillBox(finishx1, finishy1, finishx2, finishy2, finishcolor);
     userfinishx1 = finishx1, userfinishy1 = finishy1, userfinishx2 = finishx2, userfinishy2 = finishy2;
-    platform.printPage(canvas.image());
+    printwindowpage();
     if (printmode == 1) {
+        answerpagedue = 1;
         programmode = 3;
         return true;
     }

@@ -135,6 +135,7 @@ void Form57::finishreached() {
         if (prevcelly1 > celly1) canvas.fillBox(cx, cy, cx, celly2 + e, startcolor);
         if (prevcelly1 < celly1) canvas.fillBox(cx, cy, cx, celly1 - e, startcolor);
     }
+    if (answerpage()) return;
     while (!solvedwaitstep()) {
     }
 }

@@ -2,34 +2,11 @@
 // tunnel would pass under, until it finds a cell to surface in or a reason to
 // refuse. It paints nothing and answers only by clearing moveallowed.
 #include "core/colours.h"
+#include "core/difficulty_levels.h"
 #include "core/geometry.h"
 #include "shell/form57.h"
 
 namespace tarnwick {
-
-namespace {
-
-enum class FreeCellRule { Refuse, StepOver, Cross };
-
-// What each difficulty level lets a tunnel pass under; any other level acts as 6.
-struct LevelRules {
-    bool twoPassagesInARow;
-    FreeCellRule singleFreeCell;  // one free cell with a passage before and after it
-    bool existingUnderpasses;
-};
-
-LevelRules rulesOf(long level) {
-    switch (level) {
-        case 1: return {false, FreeCellRule::Refuse, false};
-        case 2: return {false, FreeCellRule::StepOver, false};
-        case 3: return {true, FreeCellRule::Refuse, false};
-        case 4: return {true, FreeCellRule::StepOver, false};
-        case 5: return {true, FreeCellRule::Refuse, true};
-        default: return {true, FreeCellRule::Cross, true};
-    }
-}
-
-}  // namespace
 
 void Form57::findunderpasses() {
     const long w = wallsizex, h = wallsizey;

@@ -49,7 +49,7 @@ const Example examples[5] = {
 std::string exampleFileName(int exampledrawing) { return examples[exampledrawing].file; }
 
 std::filesystem::path dataDir() {
-    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "data";
+    return std::filesystem::path(TARNWICK_DATA_DIR);
 }
 
 std::string fileBytes(const std::filesystem::path& file) {

@@ -59,6 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         GoodLine{"expect-pixel 10 20 &HFFFFFF", Kind::ExpectPixel, {}, {10, 20, 0xFFFFFF}},
         GoodLine{"expect-pixel 0 0 &h8000", Kind::ExpectPixel, {}, {0, 0, 0x8000}},
         GoodLine{"expect-pixel 3 4 255", Kind::ExpectPixel, {}, {3, 4, 255}},
+        GoodLine{"expect-pages 4", Kind::ExpectPages, {}, {4}},
         // A comment may follow a command; "#" inside quotes is text.
         GoodLine{R"(expect-message "file #2"   # the second)", Kind::ExpectMessage, {"file #2"}, {}}));
 

@@ -62,6 +62,7 @@ TEST(ScriptRunner, ReportsTheFirstFailingLineAndStopsThere) {
         {"expect-file nothing.bmp\n", "1: no file nothing.bmp\n"},
         {"expect-pixel 1 1 &HFF\n", "1: pixel (1, 1) is &H000000, expected &H0000FF\n"},
         {"expect-pixel 40 0 0\n", "1: pixel (40, 0) is -1, expected &H000000\n"},
+        {"expect-pages 1\n", "1: 0 pages printed, expected 1\n"},
         {"button \"Start\"\n", "1: no button \"Start\"\n"},
         {"menu \"Options\" \"Open\"\n", "1: no menu item \"Options\" > \"Open\"\n"},
         {"tick Timer1\nkey A\n", "1: refused: timer Timer1: not running\n"},
@@ -103,7 +104,9 @@ TEST(ScriptRunner, SavesTheWindowImageAndChecksPixelsAndMessages) {
     FakeProgram program;
     program.canvas.fillBox(2, 3, 4, 5, 0x00FF00);
     program.platform.messageBox("Error: bad file name.");
+    program.platform.printPage(program.canvas.image());
     EXPECT_EQ(play(program, R"(
+        expect-pages 1
         save shot.bmp
         expect-file shot.bmp
         expect-pixel 3 4 &H00FF00

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "pdf_pages.h"
+#include "platform/qt/printing.h"
 #include "support/headless_work_dir.h"
 #include "window_fixture.h"
 
@@ -40,6 +42,26 @@ TEST_F(WindowPrinting, APageThatCannotBeWrittenIsReportedAsNotPrinted) {
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.where, "tarnwick-print-1.pdf");
     EXPECT_FALSE(platform.printPage(Picture()).ok) << "an empty page";
+}
+
+// Each page is a PDF file of one page that holds the whole window, undistorted,
+// as large as the page allows and centred.
+TEST(PdfPages, EachPageHoldsTheWindowImage) {
+    TempWorkDir dir;
+    const Picture window = markedWindow();
+    for (const char* name : {"tarnwick-print-1.pdf", "tarnwick-print-2.pdf"}) {
+        SCOPED_TRACE(name);
+        const PrintResult result = printToPdf(window);
+        ASSERT_TRUE(result.ok);
+        EXPECT_EQ(result.where, name);
+        EXPECT_EQ(pdfPageCount(QString::fromStdString(name)), 1);
+        if (!canRenderPdf()) continue;
+        const std::optional<QImage> page = renderPdfPage(QString::fromStdString(name), 1);
+        ASSERT_TRUE(page);
+        EXPECT_GT(page->width(), page->height()) << "a wide window prints across the page";
+        EXPECT_EQ(pageShowsMarkedWindow(*page), "");
+    }
+    if (!canRenderPdf()) GTEST_SKIP() << "pages counted; no pdftoppm here to look at them";
 }
 
 }  // namespace

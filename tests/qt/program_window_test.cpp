@@ -1,4 +1,7 @@
 #include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QPrinterInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -11,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "pdf_pages.h"
 #include "shell/form57.h"
 #include "support/headless_work_dir.h"
 #include "window_fixture.h"
@@ -190,6 +194,63 @@ TEST_F(ProgramWindow, KeysAndMenuCommandsDrawInTheWindow) {
           // A frame is due within a sixtieth of a second.
           {"the strokes and the cursor shown", [&] { return shownArt(platform, 8, 8, 24, 24) == strokes; }}});
     EXPECT_EQ(shownArt(platform, 8, 8, 24, 24), strokes);
+}
+
+// A print run as a user makes it: the count box has the focus as the panel
+// opens, so typing the count and Enter start the run; with no printer each maze
+// comes out as a PDF file of one page beside the drawings.
+TEST_F(ProgramWindow, PrintRunWithoutAPrinterWritesAPdfPageForEachMaze) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a real printer would print";
+    auto pdfs = [] { return QDir::current().entryList({QStringLiteral("tarnwick-print-*.pdf")}, QDir::Files); };
+    // One key a pass: the next is pressed once the program has run on a while.
+    auto key = [this](const char* what, Qt::Key k) {
+        return Step{what, [this, k, ticks = 0]() mutable {
+                        if (ticks++ == 0) press(k);
+                        return ticks > 3;
+                    }};
+    };
+    QString focused;
+    play({beginDrawing(),
+          {"a new regular drawing",
+           [this] { return clickMenu({"Options", "New Tarnwick Drawing", "regular 2-d mazes"}); }},
+          key("the open pen", Qt::Key_Period), key("D", Qt::Key_D), key("D", Qt::Key_D), key("D", Qt::Key_D),
+          key("S", Qt::Key_S), key("S", Qt::Key_S), key("Down", Qt::Key_Down), key("Right", Qt::Key_Right),
+          {"the computer makes the mazes",
+           [this] { return clickMenu({"Maze Settings", "Maze creation", "(2)-Computer creates maze"}); }},
+          {"the print panel",
+           [this] { return clickMenu({"Print-Options", "print mazes(without answers)"}); }},
+          {"the count box has the focus",
+           [&] {
+               auto* box = qobject_cast<QLineEdit*>(platform.window().focusWidget());
+               if (!box || !box->isVisible()) return false;
+               focused = box->objectName();
+               return true;
+           }},
+          key("2", Qt::Key_2),
+          key("Enter", Qt::Key_Return),
+          {"the run started", [this] { return form.printmode == 2; }},
+          {"New maze ", [this] { return clickMenu({"Maze Options", "New maze "}); }},
+          {"two pages and the next maze placed",
+           [&] { return pdfs().size() == 2 && form.printmode == 0 && form.programmode == 2; }}});
+    EXPECT_EQ(focused, "printcountbox");
+    EXPECT_NE(form.canvas.point(14, 14), form.canvas.point(3, 3)) << "the start square on the L drawn";
+    EXPECT_EQ(form.mazestoprint, 2);
+    ASSERT_EQ(pdfs(), (QStringList{"tarnwick-print-1.pdf", "tarnwick-print-2.pdf"}));
+    for (const QString& name : pdfs()) {
+        EXPECT_EQ(pdfPageCount(name), 1) << name.toStdString();
+        if (!canRenderPdf()) continue;
+        // The page shows the window: the yellow drawing area and the magenta start square on it.
+        const std::optional<QImage> page = renderPdfPage(name, 1);
+        ASSERT_TRUE(page);
+        bool yellow = false, magenta = false;
+        for (int y = 0; y < page->height(); ++y)
+            for (int x = 0; x < page->width(); ++x) {
+                const QColor c = page->pixelColor(x, y);
+                yellow |= c.red() > 200 && c.green() > 200 && c.blue() < 60;
+                magenta |= c.red() > 200 && c.green() < 60 && c.blue() > 200;
+            }
+        EXPECT_TRUE(yellow && magenta) << name.toStdString();
+    }
 }
 
 }  // namespace

@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CloserCase{"patternSetInTheDrawingStage", &Form57::patternsetpanelclosedrestore, 0, 0, 0, 1, 0, 0,
                    drawingItems + each(menus::drawingswitchitems, "E") + each(menus::printrunitems, "E") +
-                       each(menus::createitems, "D") + each(menus::edititems, "D") +
+                       each(menus::createitems, "E") + each(menus::edititems, "D") +
                        std::vector<Expect>{{"newmaze", "E"}, {"nrefresh", "E"}, {"rfinish", "E"},
                                            {"srndpatterns", "E"}, {"backtodrawing", "D"}, {"backtomaze", "D"},
                                            {"sandf", "D"}, {"solvemaze", "D"}, {"mpdrawing", "D"}}},
@@ -134,7 +134,9 @@ INSTANTIATE_TEST_SUITE_P(
                                            {"newmaze", "E"}, {"nrefresh", "D"}, {"backtomaze", "D"},
                                            {"solvemaze", "D"}, {"drawingon", "D"}}},
         CloserCase{"patternSetAfterAnEditFromPlacing", &Form57::patternsetpanelclosedrestore, 1, 0, 2, 0, 0, 0,
-                   {{"backtomaze", "E"}}},
+                   {{"backtomaze", "E"}, {"solvemaze", "E"}, {"sandf", "E"}}},
+        CloserCase{"patternSetAfterAnEditFromTheDrawingStage", &Form57::patternsetpanelclosedrestore, 2, 0, 0, 0, 0,
+                   0, drawingItems + each(menus::createitems, "E") + std::vector<Expect>{{"solvemaze", "E"}}},
         CloserCase{"patternSetInsideTheEditor", &Form57::patternsetpanelclosedrestore, -1, 2, 0, 0, 1, 1,
                    each(menus::printrunitems, "E") +
                        std::vector<Expect>{{"newmaze", "E"}, {"rfinish", "D"}, {"srndpatterns", "D"},

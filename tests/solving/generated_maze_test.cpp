@@ -58,7 +58,7 @@ protected:
     };
 
     void SetUp() override {
-        const fs::path data = fs::path(__FILE__).parent_path().parent_path().parent_path() / "data";
+        const fs::path data = fs::path(TARNWICK_DATA_DIR);
         for (const auto& entry : fs::directory_iterator(data)) fs::copy_file(entry.path(), entry.path().filename());
     }
 

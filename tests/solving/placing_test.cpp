@@ -136,7 +136,8 @@ TEST_F(Placing, PrintRunWithoutAnswersPrintsAndMakesTheNextMaze) {
     const Picture& page = platform.printedPages()[0];
     EXPECT_EQ(static_cast<long>(page.at(box({1, 1}).x1, box({1, 1}).y1)), startShifted);
     EXPECT_EQ(static_cast<long>(page.at(box({3, 3}).x1, box({3, 3}).y1)), finishShifted);
-    EXPECT_EQ(form.ui.menu("printing").caption, " 3 mazes left to print out of  3");
+    EXPECT_EQ(form.ui.menu("printing").caption,
+              " 3 mazes left to print out of  3 - last page printed to headless page 1");
 }
 
 TEST_F(Placing, PrintRunWithAnswersHandsTheMazeToTheSolver) {
@@ -146,6 +147,7 @@ TEST_F(Placing, PrintRunWithAnswersHandsTheMazeToTheSolver) {
     EXPECT_EQ(form.programmode, 3);
     EXPECT_EQ(platform.printedPages().size(), 1u);
     EXPECT_EQ(form.mazesprinted, 0);
+    EXPECT_EQ(form.answerpagedue, 1);
 }
 
 // "Place start and finish" during making needs three full cells; the carving

@@ -133,7 +133,12 @@ void HeadlessPlatform::deliver(const Event& event) {
             refuse("typing: no entry box has the focus");
         } else if (controlUsable(focus, "entry box")) {
             if (event.kind == Kind::Text) {
-                ui_->setControlText(focus, ui_->control(focus).text + event.name);
+                const Control& box = ui_->control(focus);
+                std::string typed = box.text + event.name;
+                // Like a real box, one that is full takes no more characters.
+                if (box.maxLength > 0 && typed.size() > box.maxLength)
+                    typed.resize(std::max(box.text.size(), box.maxLength));
+                ui_->setControlText(focus, typed);
             } else {
                 sink_->entryKeyDown(focus, event.code);
             }
@@ -194,6 +199,7 @@ void HeadlessPlatform::setClock(double seconds) {
 void HeadlessPlatform::messageBox(const std::string& text) { messages_.push_back(text); }
 
 PrintResult HeadlessPlatform::printPage(const Picture& page) {
+    if (printerFails_) return {false, "headless printer"};
     printedPages_.push_back(page);
     return {true, "headless page " + std::to_string(printedPages_.size())};
 }

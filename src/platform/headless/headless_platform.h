@@ -78,6 +78,8 @@ public:
     // What the program showed.
     const std::vector<std::string>& messages() const { return messages_; }
     const std::vector<Picture>& printedPages() const { return printedPages_; }
+    // A printer that fails takes no page and reports the failure.
+    void setPrinterFails(bool fails) { printerFails_ = fails; }
     const std::vector<std::string>& captions() const { return captions_; }  // every window caption, in order
     const std::vector<std::string>& refusals() const { return refusals_; }
 
@@ -129,6 +131,7 @@ private:
 
     std::vector<std::string> messages_;
     std::vector<Picture> printedPages_;
+    bool printerFails_ = false;
     std::vector<std::string> captions_;
     std::vector<std::string> refusals_;
 };

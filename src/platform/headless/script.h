@@ -26,6 +26,7 @@ struct ScriptStep {
         ExpectMessage,  // texts: message
         ExpectFile,     // texts: file name
         ExpectPixel,    // numbers: x, y, colour
+        ExpectPages,    // numbers: pages printed so far
     };
 
     Kind kind;

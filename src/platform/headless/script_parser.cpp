@@ -73,6 +73,7 @@ constexpr Command commands[] = {
     {"expect-message", Kind::ExpectMessage, "t"},
     {"expect-file", Kind::ExpectFile, "t"},
     {"expect-pixel", Kind::ExpectPixel, "nnn"},
+    {"expect-pages", Kind::ExpectPages, "n"},
 };
 
 constexpr long defaultUntilModePasses = 10'000'000;

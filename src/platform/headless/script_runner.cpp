@@ -183,6 +183,10 @@ void ScriptRunner::check(const ScriptStep& step) {
                                 ", expected " + colourText(expected));
         return;
     }
+    case Kind::ExpectPages:
+        if (const auto pages = static_cast<long>(platform_.printedPages().size()); pages != step.numbers[0])
+            fail(step.line, std::to_string(pages) + " pages printed, expected " + std::to_string(step.numbers[0]));
+        return;
     default:
         return;
     }

@@ -138,6 +138,7 @@ QWidget* ControlMirror::create(const Control& control) {
     }
     case ControlKind::EntryBox: {
         auto* box = new EntryBox(name, &surface_);
+        if (control.maxLength > 0) box->setMaxLength(static_cast<int>(control.maxLength));
         QObject::connect(box, &QLineEdit::textEdited, box, [link, name](const QString& text) {
             link.queue.push([link, name, typed = text.toStdString()] { link.ui.setControlText(name, typed); });
         });

@@ -7,7 +7,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
+#include <QFile>
 
 #include "platform/qt/picture_image.h"
 
@@ -28,36 +28,41 @@ bool paintPage(QPagedPaintDevice& device, const QImage& image) {
     return painter.end();
 }
 
-QString freePdfName() {
+}  // namespace
+
+// The first free number: a file that exists, or appears meanwhile, is never written over.
+PrintResult printToPdf(const Picture& page) {
+    if (page.empty()) return {};
+    const QImage image = imageOf(page);
     for (int n = 1;; ++n) {
         const QString name = QStringLiteral("tarnwick-print-%1.pdf").arg(n);
-        if (!QFileInfo::exists(name)) return name;
+        if (QFileInfo::exists(name)) continue;
+        QFile file(name);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (QFileInfo::exists(name)) continue;
+            return {false, name.toStdString()};
+        }
+        bool ok;
+        {
+            QPdfWriter writer(&file);
+            writer.setResolution(300);
+            writer.setTitle(QStringLiteral("Tarnwick maze"));
+            ok = paintPage(writer, image);
+        }
+        ok = file.flush() && ok && file.error() == QFileDevice::NoError;
+        file.close();
+        if (!ok) file.remove();  // no half page left behind
+        return {ok, name.toStdString()};
     }
 }
 
-}  // namespace
-
 PrintResult printPicture(const Picture& page) {
     if (page.empty()) return {};
-    const QImage image = imageOf(page);
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-    if (!printerInfo.isNull()) {
-        QPrinter printer(printerInfo, QPrinter::HighResolution);
-        printer.setDocName(QStringLiteral("Tarnwick maze"));
-        return {paintPage(printer, image), printerInfo.printerName().toStdString()};
-    }
-    const QString name = freePdfName();
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly)) return {false, name.toStdString()};
-    bool ok;
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(300);
-        writer.setTitle(QStringLiteral("Tarnwick maze"));
-        ok = paintPage(writer, image);
-    }
-    ok = ok && file.commit();
-    return {ok, name.toStdString()};
+    if (printerInfo.isNull()) return printToPdf(page);
+    QPrinter printer(printerInfo, QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Tarnwick maze"));
+    return {paintPage(printer, imageOf(page)), printerInfo.printerName().toStdString()};
 }
 
 }  // namespace tarnwick

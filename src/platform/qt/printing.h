@@ -7,4 +7,7 @@ namespace tarnwick {
 // the first free "tarnwick-print-N.pdf" of the current directory.
 PrintResult printPicture(const Picture& page);
 
+// The page as the next free "tarnwick-print-N.pdf" of the current directory.
+PrintResult printToPdf(const Picture& page);
+
 }  // namespace tarnwick

@@ -1,9 +1,0 @@
-#include "shell/form57.h"
-
-namespace tarnwick {
-
-// Until the random-pattern generator exists the pattern files stay as they are.
-void Form57::editrandompat() {}
-void Form57::mkidentical() {}
-
-}  // namespace tarnwick

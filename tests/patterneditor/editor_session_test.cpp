@@ -1,0 +1,277 @@
+// The pattern editor in the running program: opened from the drawing stage and
+// from maze making, drawn with the keys, switched, left in its three ways.
+#include <filesystem>
+
+#include "core/colours.h"
+#include "core/geometry.h"
+#include "patterneditor/editor_session.h"
+#include "shell/shell_values.h"
+#include "shell/snapshot_store.h"
+
+namespace tarnwick::test {
+namespace {
+
+constexpr long white = 0xFFFFFF, navy = 0x800000, yellow = 0x00FFFF, black = 0x000000;
+
+// The colour of the editor cell k cells right and j down of the centre cell.
+long editorCell(const Form57& f, long k, long j) {
+    return f.canvas.point(f.centerx + 1 + k * f.wallsizex, f.centery + 1 + j * f.wallsizey);
+}
+
+TEST_F(EditorSession, LeftPatternDrawnInTheDrawingStage) {
+    Picture before;
+    std::string caption;
+    CellRect cursorBefore;
+    begin();
+    then([&] {
+        before = form.canvas.image();
+        caption = form.ui.window().caption;
+        cursorBefore = currentCell(form);
+    });
+    menu("editpatterns", 6);
+    then([&] {
+        EXPECT_EQ(form.programmode, -1);
+        EXPECT_EQ(form.ui.window().caption, editorcaption(0));
+        EXPECT_EQ(form.wallsizex, 5);
+        EXPECT_EQ(form.canvas.point(0, 0), yellow);
+        // The stored one-step default: centre and left cell joined, the cursor on the left one.
+        EXPECT_EQ(editorCell(form, 0, 0), white);
+        EXPECT_EQ(editorCell(form, -1, 0), black);
+        EXPECT_EQ(form.canvas.point(form.centerx, form.centery + 1), white) << "the grid line between them";
+        // The navy square: 250 pixels before and 255 after the centre.
+        EXPECT_EQ(form.canvas.point(form.centerx - 250, form.centery - 250), navy);
+        EXPECT_EQ(form.canvas.point(form.centerx - 251, form.centery), yellow);
+        EXPECT_EQ(form.canvas.point(form.centerx + 255, form.centery + 255), navy);
+        EXPECT_EQ(form.canvas.point(form.centerx + 256, form.centery), yellow);
+        EXPECT_TRUE(form.ui.menu("exitpattern").enabled);
+        EXPECT_FALSE(form.ui.menu("newmaze").enabled);
+    });
+    key(up);
+    key(up);
+    // Back onto the path while carving: nothing moves, nothing is recorded.
+    key(down);
+    menu("exitpattern", 6);
+    then([&] {
+        EXPECT_EQ(fileText("Left.pt"), "1\r\n3\r\n3\r\n9999,88\r\n");
+        EXPECT_EQ(form.programmode, 0);
+        EXPECT_TRUE(form.canvas.image() == before) << "the drawing is back as it was";
+        EXPECT_EQ(form.ui.window().caption, caption);
+        EXPECT_EQ(form.wallsizex, 10);
+        EXPECT_EQ(currentCell(form), cursorBefore);
+        EXPECT_EQ(form.editedpattern, 0);
+        EXPECT_FALSE(form.ui.menu("exitpattern").enabled);
+        EXPECT_FALSE(form.ui.menu("keyspattern").enabled);
+        EXPECT_TRUE(form.ui.menu("newmaze").enabled);
+        EXPECT_TRUE(form.ui.menu("editpatterns").enabled);
+    });
+    run();
+}
+
+// The editor's own items on, the stage items off, the edit items, "Reset all
+// patterns" and "Quit to Main Menu" as they were; afterwards the stage's items back.
+TEST_F(EditorSession, MenuStatesWhileTheEditorRunsAndAfter) {
+    const std::vector<std::string> editorItems{"keyspattern", "crpattern", "resetpattern", "makeidentical",
+                                               "exitpattern"};
+    const std::vector<std::string> stageItems{
+        "rfinish", "nrefresh", "backtomaze", "backtodrawing", "newmaze", "sandf", "solvemaze", "mpdrawing",
+        "changewallsize", "srndpatterns", "importdrawing", "ndrawing", "sdrawing", "ldrawing", "choosew",
+        "selectcolor", "printwithsolutions", "printnosolutions", "createreg", "create3d", "create3dpipe",
+        "usetemple", "usespace", "usediamond", "usetree"};
+    auto enabled = [&](const std::string& item) { return form.ui.menu(item).enabled; };
+    begin();
+    menu("editpatterns", 6);
+    then([&] {
+        for (const auto& item : editorItems) EXPECT_TRUE(enabled(item)) << item;
+        for (const auto& item : stageItems) EXPECT_FALSE(enabled(item)) << item;
+        for (const auto& item : {"editpatterns", "rightpattern", "uppattern", "downpattern", "resetpatterns", "quit2"})
+            EXPECT_TRUE(enabled(item)) << item;
+        EXPECT_EQ(form.paused, 1);
+        EXPECT_EQ(form.panelopen, 0);
+        EXPECT_EQ(form.patternmenumode, 0);
+    });
+    menu("exitpattern", 6);
+    then([&] {
+        for (const auto& item : editorItems) EXPECT_FALSE(enabled(item)) << item;
+        for (const auto& item : {"rfinish", "newmaze", "srndpatterns", "importdrawing", "ndrawing", "sdrawing",
+                                 "ldrawing", "choosew", "selectcolor", "createreg", "create3d", "usetemple"})
+            EXPECT_TRUE(enabled(item)) << item;
+        EXPECT_EQ(form.paused, 0);
+        EXPECT_EQ(form.patternmenumode, -10);
+    });
+    run();
+}
+
+TEST_F(EditorSession, AnotherEditItemEndsThePatternAndReplaysTheOther) {
+    Picture before;
+    begin();
+    then([&] { before = form.canvas.image(); });
+    menu("editpatterns", 6);
+    key(down);
+    menu("uppattern", 6);
+    then([&] {
+        EXPECT_EQ(fileText("Left.pt"), "1\r\n4\r\n9999,88\r\n");
+        EXPECT_EQ(form.editedpattern, 3);
+        EXPECT_EQ(editorCell(form, 0, 0), white);
+        EXPECT_EQ(editorCell(form, 0, -1), black) << "the up pattern's own step";
+        EXPECT_EQ(editorCell(form, -1, 0), navy) << "the field was drawn afresh";
+    });
+    menu("exitpattern", 6);
+    then([&] {
+        EXPECT_EQ(fileText("up.pt"), "3\r\n9999,88\r\n");
+        EXPECT_TRUE(form.canvas.image() == before);
+    });
+    run();
+}
+
+TEST_F(EditorSession, GoingBackOverThePatternRecordsTheStop) {
+    begin();
+    menu("editpatterns", 6);
+    key(keyG);
+    key(right);
+    key(right);
+    then([&] {
+        EXPECT_EQ(editorCell(form, 1, 0), black) << "carving again on a free cell";
+        EXPECT_EQ(form.carvemode, 1);
+    });
+    key(keyG);
+    key(keyG);  // only while carving
+    menu("exitpattern", 6);
+    then([&] { EXPECT_EQ(fileText("Left.pt"), "1\r\n5\r\n2\r\n2\r\n5\r\n9999,88\r\n"); });
+    run();
+}
+
+TEST_F(EditorSession, QuitToMainMenuLeavesTheEditorForTheTitle) {
+    begin();
+    menu("editpatterns", 6);
+    key(down);
+    menu("quit2", 6);
+    then([&] {
+        EXPECT_EQ(form.editedpattern, 0);
+        EXPECT_FALSE(form.ui.menu("keyspattern").enabled);
+        EXPECT_EQ(fileText("Left.pt"), "1,9999,88\r\n") << "the title reset the regular patterns";
+    });
+    run();
+}
+
+TEST_F(EditorSession, PipeFieldAndSteps) {
+    begin("mazes3d");
+    menu("editpatterns", 6);
+    then([&] {
+        EXPECT_EQ(form.ui.window().caption, editorcaption(1));
+        EXPECT_EQ(form.gridstepx, 10);
+        EXPECT_EQ(form.canvas.point(form.centerx - 240, form.centery - 240), navy);
+        EXPECT_EQ(form.canvas.point(form.centerx - 241, form.centery), yellow);
+        EXPECT_EQ(form.canvas.point(form.centerx + 245, form.centery + 245), navy);
+        EXPECT_EQ(form.canvas.point(form.centerx + 246, form.centery), yellow);
+        EXPECT_EQ(editorCell(form, -2, 0), black) << "the default step moves two cells";
+        EXPECT_EQ(editorCell(form, -1, 0), white) << "and paints the middle one";
+    });
+    key(up);
+    then([&] {
+        EXPECT_EQ(editorCell(form, -2, -2), black);
+        EXPECT_EQ(editorCell(form, -2, -1), white);
+    });
+    menu("exitpattern", 6);
+    then([&] { EXPECT_EQ(fileText("3dpipeleft.pt"), "1\r\n3\r\n9999,88\r\n"); });
+    run();
+}
+
+// Opened while a 3d maze is being made: making goes on afterwards from where it
+// stopped, playing a newly chosen pattern.
+TEST_F(EditorSession, ThreeDPatternEditedDuringMazeMaking) {
+    begin("mazes3d1");
+    menu("cgenerate", 2);
+    menu("newmaze", 2);
+    until([&] { return form.programmode == 1; });
+    wait(20);
+    menu("editpatterns", 6);
+    then([&] { EXPECT_EQ(form.ui.window().caption, editorcaption(2)); });
+    key(up);
+    key(up);
+    key(down);  // the path: a carving 3d cursor does not go there
+    menu("exitpattern", 3);
+    then([&] {
+        EXPECT_EQ(form.programmode, 1);
+        EXPECT_EQ(form.ui.window().caption, makingcaption(2));
+        EXPECT_EQ(fileText("3dLeft.pt"), "1\r\n3\r\n3\r\n9999,88\r\n");
+        EXPECT_EQ(form.wallsizex, 10);
+        EXPECT_TRUE(form.ui.menu("sandf").enabled);
+    });
+    until([&] { return form.programmode == 2; });
+    run();
+}
+
+// The user creates the maze: the down arrow takes the walker one cell down from
+// the start, after which it plays the down pattern from its second value, as
+// after every travel, so the passage goes on right, right and down.
+TEST_F(EditorSession, TheNextMazeFollowsTheEditedPattern) {
+    begin();
+    // The whole drawing in black, an open colour.
+    then([&] {
+        const bool screenOnly = form.canvas.screenOnly();
+        form.canvas.setScreenOnly(false);
+        form.canvas.fillBox(0, 0, form.canvas.width() - 1, form.canvas.height() - 1, black);
+        form.canvas.setScreenOnly(screenOnly);
+    });
+    menu("downpattern", 6);
+    key(right);
+    key(right);
+    key(down);
+    menu("exitpattern", 6);
+    then([&] { ASSERT_EQ(fileText("down.pt"), "4\r\n2\r\n2\r\n4\r\n9999,88\r\n"); });
+    menu("newmaze", 2);
+    until([&] { return form.programmode == 1; });
+    wait(10);
+    key(down, 40);
+    then([&] {
+        const long w = form.wallsizex;
+        auto passage = [&](long x, long y) { return isPassageColour(form, form.canvas.point(x, y)); };
+        const long x = form.homex1, y = form.homey1;
+        // home, down, right, right, down: the grid lines between them are open.
+        EXPECT_TRUE(passage(x, y + w - 2)) << "home to the cell below";
+        EXPECT_TRUE(passage(x + w - 2, y + w)) << "then right";
+        EXPECT_TRUE(passage(x + 2 * w - 2, y + w)) << "and right again";
+        EXPECT_TRUE(passage(x + 2 * w, y + 2 * w - 2)) << "then down";
+        EXPECT_FALSE(passage(x + w - 2, y)) << "nothing to the right of home";
+    });
+    run();
+}
+
+// A surface that grows while the editor runs (the maximized window) gets the
+// field laid out again, with the moves made so far.
+TEST_F(EditorSession, FieldFollowsAGrowingSurface) {
+    begin();
+    menu("editpatterns", 6);
+    key(up);
+    then([&] { form.canvas.resize(1000, 700); });
+    wait(3);
+    then([&] {
+        EXPECT_EQ(form.programmode, -1);
+        EXPECT_EQ(form.canvas.point(990, 690), yellow);
+        EXPECT_EQ(form.centerx, 490);
+        EXPECT_EQ(editorCell(form, -1, -1), black);
+        EXPECT_EQ(editorCell(form, -1, 0), white);
+    });
+    key(up);
+    menu("exitpattern", 6);
+    then([&] { EXPECT_EQ(fileText("Left.pt"), "1\r\n3\r\n3\r\n9999,88\r\n"); });
+    run();
+}
+
+// The stored moves survive a copy that cannot be written: the pattern file is
+// made again from the values read.
+TEST_F(EditorSession, ReplayKeepsThePatternWhenItsCopyCannotBeWritten) {
+    begin();
+    then([&] {
+        std::ofstream("Left.pt", std::ios::binary) << "1\r\n3\r\n3\r\n9999,88\r\n";
+        std::filesystem::create_directory("left2.pt");
+    });
+    menu("editpatterns", 6);
+    then([&] { EXPECT_EQ(editorCell(form, -1, -2), black) << "the stored pattern is shown"; });
+    menu("exitpattern", 6);
+    then([&] { EXPECT_EQ(fileText("Left.pt"), "1\r\n3\r\n3\r\n9999,88\r\n"); });
+    run();
+}
+
+}  // namespace
+}  // namespace tarnwick::test

@@ -62,6 +62,7 @@ menu() {
     xdotool key Return; sleep 0.6
 }
 OPTIONS=33
+PRINT_OPTIONS=201
 MAZE_OPTIONS=295
 MAZE_SETTINGS=393
 
@@ -88,6 +89,7 @@ panels() {
     menu $OPTIONS 2 4; shot "08-panel-wall-size-$1"; keys Escape
     menu $OPTIONS 7; shot "09-panel-edit-colors-$1"; surface 40 308
     menu $OPTIONS 8; shot "10-panel-select-color-$1"; surface 40 72
+    menu $PRINT_OPTIONS 2; shot "11-panel-print-count-$1"; keys Escape
 }
 panels light
 keys n n n n n
@@ -96,15 +98,15 @@ panels dark
 # The stages: the first "New maze " takes the example's settings, the second makes its maze.
 menu $MAZE_SETTINGS 1 2
 menu $MAZE_OPTIONS 1
-shot 11-drawing-stage-example 1
+shot 12-drawing-stage-example 1
 menu $MAZE_OPTIONS 1
-shot 12-making-maze 0.2
-shot 13-placing-start-and-finish 4
+shot 13-making-maze 0.2
+shot 14-placing-start-and-finish 4
 click $MAZE_OPTIONS 10; keys Up Return
-shot 14-solving 0.3
-shot 15-solved 5
+shot 15-solving 0.3
+shot 16-solved 5
 menu $MAZE_OPTIONS 1
-shot 16-back-to-drawing 1
+shot 17-back-to-drawing 1
 
 kill "$PROGRAM" 2>/dev/null || true
 wait "$PROGRAM" 2>/dev/null || true

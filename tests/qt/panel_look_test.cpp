@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 
 #include <string>
 
@@ -18,6 +19,8 @@ protected:
         addLabel("loadlabel", "Please type in the name of the drawing to load:", 233);
         addLabel("Label9", "Please type in the name of the pattern you would like to load:", 289);
         addLabel("wallsizelabel", "Please type in a wall size from 5 to 50 pixels:", 249);
+        ui.addControl("loadbox", ControlKind::EntryBox, "");
+        ui.setControlGeometry("loadbox", 232, 300, 121, 19);
         const char* captions[] = {"Background", "Border Color", "Maze Color"};
         for (int k = 1; k <= 16; ++k) {
             const std::string name = "Check" + std::to_string(k);
@@ -49,13 +52,16 @@ protected:
     QImage shown;
 };
 
-// A prompt stands on a plate of its own, whatever the drawing's colour, whole.
+// A prompt stands on a plate of its own, whatever the drawing's colour, whole,
+// and in the one font of the panels' text.
 TEST_P(PanelLook, PromptsAreOpaqueAndWhole) {
+    const QFont font = widget<QLineEdit>("loadbox").font();
     for (const char* name : labels) {
         const QLabel& label = widget<QLabel>(name);
         EXPECT_EQ(drawingPixelsIn(label), 0) << name << ": the drawing shows through";
         EXPECT_LE(label.sizeHint().width(), label.width()) << name << ": cut off";
         EXPECT_GE(label.font().pixelSize(), 9) << name << ": too small to read";
+        EXPECT_EQ(label.font(), font) << name;
     }
 }
 

@@ -50,10 +50,21 @@ void frame(QWidget* widget, ControlKind kind) {
         widget->setStyleSheet(QStringLiteral("QCheckBox { border: 2px ridge #9a9a9a; padding-left: 3px; }"));
 }
 
-// Gives the widgets one font: the largest size, up to the size of the window's
-// other captions, at which each caption fits the box the program gives it.
+// The panels' one face: the window's own, narrowed, which fits the most text into
+// the boxes the program gives.
+constexpr int largestPixelSize = 12;
+
+QFont panelFont(const QWidget& surface) {
+    QFont font = surface.font();
+    font.setStretch(QFont::SemiCondensed);
+    font.setPixelSize(largestPixelSize);
+    return font;
+}
+
+// Gives the widgets one font: the largest size, up to a size that fills a box's
+// height, at which each caption fits the box the program gives it.
 void fitOneFont(const std::vector<QWidget*>& widgets, QFont font) {
-    constexpr int largestPixelSize = 12, smallestPixelSize = 8;
+    constexpr int smallestPixelSize = 8;
     for (int size = largestPixelSize; size >= smallestPixelSize; --size) {
         font.setPixelSize(size);
         bool allFit = true;
@@ -90,18 +101,25 @@ void ControlMirror::apply() {
     if (focusTargetChanged || shownFocus_ != link_.ui.focus()) applyFocus();
 }
 
-// The colour boxes, which share a panel, share one font; each panel's prompt has
-// the panel to itself. A narrow face fits the most text into the boxes.
+// The entry panels' prompts, names and file lists share one font, and the colour
+// boxes share one of their own.
 void ControlMirror::fitCaptions() {
     captionsChanged_ = false;
-    QFont font = surface_.font();
-    font.setStretch(QFont::SemiCondensed);
+    const QFont font = panelFont(surface_);
     const auto& controls = link_.ui.controls();
-    std::vector<QWidget*> colourBoxes;
+    std::vector<QWidget*> prompts, entries, colourBoxes;
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (controls[i].kind == ControlKind::Label) fitOneFont({widgets_[i]}, font);
-        if (controls[i].kind == ControlKind::CheckBox) colourBoxes.push_back(widgets_[i]);
+        switch (controls[i].kind) {
+        case ControlKind::Label: prompts.push_back(widgets_[i]); break;
+        case ControlKind::EntryBox:
+        case ControlKind::FileList: entries.push_back(widgets_[i]); break;
+        case ControlKind::CheckBox: colourBoxes.push_back(widgets_[i]); break;
+        case ControlKind::Button: break;
+        }
     }
+    fitOneFont(prompts, font);
+    if (!prompts.empty())
+        for (QWidget* entry : entries) entry->setFont(prompts.front()->font());
     fitOneFont(colourBoxes, font);
 }
 
@@ -157,6 +175,7 @@ QWidget* ControlMirror::create(const Control& control) {
     if (control.kind != ControlKind::EntryBox) widget->setFocusPolicy(Qt::NoFocus);
     widget->setObjectName(QString::fromStdString(name));
     frame(widget, control.kind);
+    if (control.kind == ControlKind::EntryBox || control.kind == ControlKind::FileList) captionsChanged_ = true;
     return widget;
 }
 

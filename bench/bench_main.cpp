@@ -1,14 +1,16 @@
 // tarnwick-bench [CASE...]: passes per second of the program's loops on each
-// platform. With no names every case runs.
+// platform. With no names every case runs but the long ones, which run by name.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <string_view>
 
+#include "finish_search.h"
 #include "platform/headless/headless_platform.h"
 #include "making.h"
 #include "polling_loop.h"
+#include "property.h"
 #include "qt_offscreen.h"
 #include "solving.h"
 
@@ -19,7 +21,9 @@ using namespace tarnwick;
 struct Case {
     std::string_view name;
     std::uint64_t passes;
-    std::function<double(std::uint64_t passes)> rate;  // passes per second
+    std::function<double(std::uint64_t passes)> rate;  // passes per second, or what `unit` says
+    bool byNameOnly = false;
+    const char* unit = "passes/s";
 };
 
 const Case cases[] = {
@@ -36,12 +40,15 @@ const Case cases[] = {
      }},
     {"making", 10'000'000, bench::makingRate},
     {"solving", 5'000'000, bench::solvingRate},
+    {"solving-3d", 5'000'000, bench::solving3dRate},
+    {"finish-search", 5'000'000, bench::finishSearchRate},
+    {"property", 2'000'000, bench::propertyRate, true, "mazes/s"},
 };
 
-bool chosen(std::string_view name, int argc, char** argv) {
-    if (argc < 2) return true;
+bool chosen(const Case& c, int argc, char** argv) {
+    if (argc < 2) return !c.byNameOnly;
     for (int i = 1; i < argc; ++i)
-        if (name == argv[i]) return true;
+        if (c.name == argv[i]) return true;
     return false;
 }
 
@@ -56,9 +63,9 @@ int main(int argc, char** argv) {
         }
     }
     for (const Case& c : cases) {
-        if (!chosen(c.name, argc, argv)) continue;
+        if (!chosen(c, argc, argv)) continue;
         const double rate = c.rate(c.passes);
-        std::printf("%-28s %12.0f passes/s  (%llu passes)\n", c.name.data(), rate,
+        std::printf("%-28s %12.2f %s  (%llu passes)\n", c.name.data(), rate, c.unit,
                     static_cast<unsigned long long>(c.passes));
         std::fflush(stdout);
     }

@@ -52,6 +52,19 @@ MazeScript openMaze(const char* wallSize) {
     return {std::string("open-wall-") + wallSize, std::move(steps)};
 }
 
+// A drawing open everywhere, started as a new drawing of a 3d kind ("mazes3d1"
+// 3d, "mazes3d" 3d-pipe), the underpass length ticked, the computer creating.
+MazeScript openMaze3d(const char* kindItem, const char* kindName, bool longunderpasses, const char* wallSize) {
+    std::vector<Step> steps{leaveTheTitle, menu(5, kindItem), menu(5, "importdrawing")};
+    for (Step& s : enter("open")) steps.push_back(std::move(s));
+    steps.push_back(menu(2, "changewallsize"));
+    for (Step& s : enter(wallSize)) steps.push_back(std::move(s));
+    steps.push_back(menu(2, "cgenerate"));
+    if (longunderpasses) steps.push_back(menu(2, "pthin"));
+    steps.push_back(menu(1, "newmaze"));
+    return {std::string(kindName) + "-open-wall-" + wallSize, std::move(steps)};
+}
+
 long carvedCells(const Form57& f) {
     long cells = 0;
     for (long y = f.wallsizey; y <= f.canvas.height() - f.gridstepy; y += f.gridstepy)
@@ -76,6 +89,16 @@ std::vector<MazeScript> benchMazes(bool regularOnly) {
     mazes.push_back(exampleMaze("christmas-tree", "usetree", regularOnly));
     mazes.push_back(openMaze("10"));
     mazes.push_back(openMaze("5"));
+    return mazes;
+}
+
+std::vector<MazeScript> bench3dMazes() {
+    std::vector<MazeScript> mazes;
+    for (const char* wall : {"10", "5"}) {
+        mazes.push_back(openMaze3d("mazes3d1", "3d", false, wall));
+        mazes.push_back(openMaze3d("mazes3d", "3d-pipe-short", false, wall));
+        mazes.push_back(openMaze3d("mazes3d", "3d-pipe-long", true, wall));
+    }
     return mazes;
 }
 

@@ -43,6 +43,9 @@ struct MazeScript {
 // its settings (the 3d ones as regular mazes when `regularOnly`), then an 800
 // by 600 drawing open everywhere at wall sizes 10 and 5.
 std::vector<MazeScript> benchMazes(bool regularOnly);
+// 3d, 3d-pipe with short and 3d-pipe with long underpasses, on a drawing open
+// everywhere at wall sizes 10 and 5.
+std::vector<MazeScript> bench3dMazes();
 
 // Passes and seconds of a timed stretch of the program's loop.
 struct Timed {

@@ -33,8 +33,15 @@ long pointNumber(long edge, long wall, long step, const AxisLattice& axis, long 
 bool Form57::updatelattice() {
     if (canvas.width() != areawidth || gridchanged == 1) {
         if (!drawingeventrun()) return false;
-        // The walk starts only now, so an event run that changed the wall size or
-        // ended the stage never leaves a lattice of one size started on another.
+    }
+    // The walk starts only now, so an event run that changed the wall size or
+    // ended the stage never leaves a lattice of one size started on another.
+    recomputelattice();
+    return true;
+}
+
+void Form57::recomputelattice() {
+    if (canvas.width() != areawidth || gridchanged == 1) {
         const long width = canvas.width();
         const AxisLattice columns = walkAxis(wallsizex, gridstepx, width);
         lastcolumnx = columns.last;
@@ -64,7 +71,6 @@ bool Form57::updatelattice() {
         gridstepy = 2 * wallsizey;
         gridstepx = 2 * wallsizex;
     }
-    return true;
 }
 
 }  // namespace tarnwick

@@ -47,6 +47,13 @@ LoopStage Form57::drawingstage() {
         canvas.clearScreenLayer();
     }
     canvas.setScreenOnly(true);
+    // The command that ended the stage may have come in the event run that changed
+    // the wall size or loaded a drawing, before a pass recomputed the lattice: the
+    // default squares must be searched on the lattice of the drawing as it is.
+    if (gridchanged == 1 || canvas.width() != areawidth || canvas.height() != areaheight) {
+        recomputelattice();
+        gridchanged = 0;
+    }
     defaultsquares();
     canvas.setScreenOnly(false);
     savedrawingsnapshots();

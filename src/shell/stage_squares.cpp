@@ -100,7 +100,14 @@ void Form57::repairfinish() {
             return boxall(x + 1, y + 1, x + w - 3, y + h - 3, [&](long c) { return onmaze(c); });
         },
         cx, cy);
-    if (found) finishx1 = cx + 1, finishy1 = cy + 1, finishx2 = cx + w - 2, finishy2 = cy + h - 2;
+    if (found) {
+        finishx1 = cx + 1, finishy1 = cy + 1, finishx2 = cx + w - 2, finishy2 = cy + h - 2;
+        return;
+    }
+    // The maze has no cell but the start's. A fallback never recorded would leave
+    // the finish a single pixel in the corner that no walk reaches; on the start's
+    // own cell it is a whole box on the maze, and a solve ends where it begins.
+    finishx1 = startx1, finishy1 = starty1, finishx2 = startx2, finishy2 = starty2;
 }
 
 void Form57::repairstart() {

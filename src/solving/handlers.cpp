@@ -10,6 +10,10 @@ void Form57::registerSolvingHandlers() {
     menuHandlers["largestsolution"] = [this] { largestsolution_Click(); };
     menuHandlers["includeunderpasses"] = [this] { includeunderpasses_Click(); };
     menuHandlers["mostunderpasses"] = [this] { mostunderpasses_Click(); };
+    menuHandlers["playmodeoff"] = [this] { playmodeoff_Click(); };
+    menuHandlers["easymode"] = [this] { easymode_Click(); };
+    menuHandlers["hardmode"] = [this] { hardmode_Click(); };
+    menuHandlers["leavetrail"] = [this] { leavetrail_Click(); };
 }
 
 }  // namespace tarnwick

@@ -22,6 +22,7 @@ void Form57::solverunstart() {
     underpasslock = 0;
     if (mazekind == 2) firstnoxy();
     thisa47();
+    finishsearchstart();
 }
 
 bool Form57::solverpass() {
@@ -40,8 +41,7 @@ bool Form57::solverpass() {
     }
     solveendpointoption = endpointoption;
     if (finishsearchpass()) return true;
-    const bool settled = endpointoption == 0 || finishfound == 1;
-    if (cellx1 == finishx1 && celly1 == finishy1 && settled) {
+    if (cellx1 == finishx1 && celly1 == finishy1 && finishsettled()) {
         finishreached();
         return true;
     }
@@ -52,8 +52,7 @@ bool Form57::solverpass() {
         finishsearchcandidate();
     }
     if (playoption != 0) playerpass();
-    if (playoption == 0 && playoption != solveplaymode)
-        canvas.fillBox(startx1, starty1, startx2, starty2, startcolor);
+    if (playoption == 0 && playoption != solveplaymode) playswitchedoff();
     solveplaymode = playoption;
     lastnotrail = notrail;
     const bool moved = cellx1 != prevcellx1 || celly1 != prevcelly1;
@@ -87,13 +86,18 @@ void Form57::startsquareupkeep() {
         canvas.fillBox(startx1, starty1, startx2, starty2, startcolor);
     if (cellx1 == startx1 && celly1 == starty1 && canvas.point(centrex(cellx1), centrey(celly1)) != startcolor)
         canvas.fillBox(startx1, starty1, startx2, starty2, startcolor);
+    // A crossing out of a start that ends an underpass paints its line across the
+    // square, in the passage colour, since the whole square reads as trail. A
+    // walker coming back through that tunnel must find the start's centre in the
+    // trail colour, or it counts the way back as one more underpass.
+    if (canvas.point(centrex(startx1), centrey(starty1)) != startcolor)
+        canvas.fillBox(startx1, starty1, startx2, starty2, startcolor);
 }
 
 // A player without trail: the colour under its cell, before the player box covers it.
 void Form57::walkercellupkeep() {
-    const bool settled = endpointoption == 0 || finishfound == 1;
     const long under = canvas.point(cellx1, celly1);
-    if (notrail == 1 && settled && isPassageColour(*this, under)) walkercellcolor = under;
+    if (notrail == 1 && finishsettled() && isPassageColour(*this, under)) walkercellcolor = under;
 }
 
 void Form57::restoreplacingcolors() {

@@ -1,4 +1,3 @@
-#include <filesystem>
 #include <map>
 #include <queue>
 #include <set>
@@ -10,12 +9,11 @@
 
 #include "core/colours.h"
 #include "core/geometry.h"
+#include "solving/solving_fixture.h"
 #include "support/headless_program.h"
 
 namespace tarnwick::test {
 namespace {
-
-namespace fs = std::filesystem;
 
 // The whole program makes a maze and solves it; the picture saved before the
 // solve ("drawing2.bmp") is the maze, read back cell by cell.
@@ -57,10 +55,7 @@ protected:
         auto operator<=>(const LatticeCell&) const = default;
     };
 
-    void SetUp() override {
-        const fs::path data = fs::path(TARNWICK_DATA_DIR);
-        for (const auto& entry : fs::directory_iterator(data)) fs::copy_file(entry.path(), entry.path().filename());
-    }
+    void SetUp() override { copyExampleSettings(); }
 
     long x1Of(LatticeCell c) const { return wall + c.col * wall + 1; }
     long y1Of(LatticeCell c) const { return wall + c.row * wall + 1; }

@@ -1,5 +1,6 @@
 #include "solving/solving_fixture.h"
 
+#include <filesystem>
 #include <map>
 #include <queue>
 
@@ -31,6 +32,14 @@ const MazeArt startInTheMiddle = {
     "###########",
 };
 
+const MazeArt tee = {
+    "#######",
+    "#S....#",
+    "###.###",
+    "#F....#",
+    "#######",
+};
+
 const MazeArt finishAbove = {
     "#########",
     "#F#.....#",
@@ -38,6 +47,12 @@ const MazeArt finishAbove = {
     "#...#S..#",
     "#########",
 };
+
+void copyExampleSettings() {
+    namespace fs = std::filesystem;
+    const fs::path data = fs::path(TARNWICK_DATA_DIR);
+    for (const auto& entry : fs::directory_iterator(data)) fs::copy_file(entry.path(), entry.path().filename());
+}
 
 void standardColours(State& s) {
     setStandardPalette(s);
@@ -91,7 +106,7 @@ void SolvingTest::paintMaze(const MazeArt& art, long wall) {
     form.startunder = form.finishunder = white;
 }
 
-std::vector<Cell> SolvingTest::pathFromStartToFinish(const MazeArt& art) const {
+std::map<Cell, Cell> SolvingTest::searchFromStart(const MazeArt& art) const {
     std::map<Cell, Cell> cameFrom{{startCell, startCell}};
     std::queue<Cell> todo;
     todo.push(startCell);
@@ -105,6 +120,22 @@ std::vector<Cell> SolvingTest::pathFromStartToFinish(const MazeArt& art) const {
             todo.push(next);
         }
     }
+    return cameFrom;
+}
+
+std::map<Cell, long> SolvingTest::distancesFromStart(const MazeArt& art) const {
+    const auto cameFrom = searchFromStart(art);
+    std::map<Cell, long> d;
+    for (const auto& [cell, from] : cameFrom) {
+        long length = 0;
+        for (Cell c = cell; !(c == startCell); c = cameFrom.at(c)) ++length;
+        d[cell] = length;
+    }
+    return d;
+}
+
+std::vector<Cell> SolvingTest::pathFromStartToFinish(const MazeArt& art) const {
+    const auto cameFrom = searchFromStart(art);
     std::vector<Cell> path{finishCell};
     while (!(path.back() == startCell)) path.push_back(cameFrom.at(path.back()));
     return {path.rbegin(), path.rend()};

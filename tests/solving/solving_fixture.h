@@ -1,4 +1,5 @@
 #pragma once
+#include <map>
 #include <ostream>
 #include <set>
 #include <string>
@@ -21,6 +22,9 @@ constexpr long startShifted = 0xFF00FE;
 constexpr long finishShifted = 0x808081;
 void standardColours(State& state);
 
+// The example drawings' settings files, copied into the current directory.
+void copyExampleSettings();
+
 // A maze drawn as cells and the walls between them: the characters at odd row
 // and odd column are cells ('.' a cell, 'S' the start, 'F' the finish, '#' no
 // cell), the ones between two cells are '.' for an opening and '#' for a wall.
@@ -36,6 +40,9 @@ using MazeArt = std::vector<std::string>;
 extern const MazeArt twisty;
 extern const MazeArt startInTheMiddle;
 extern const MazeArt finishAbove;  // reached from below; the start opens upwards only
+// Two rows of three cells joined through the middle one: S at the top left, F
+// at the bottom left.
+extern const MazeArt tee;
 
 struct Cell {
     long row = 0, col = 0;
@@ -54,8 +61,12 @@ protected:
     CellRect box(Cell cell) const;  // the cell box of a cell of the art
     Pixel centre(Cell cell) const;
 
+    // Every cell the openings of the art lead to from S, with its path length.
+    std::map<Cell, long> distancesFromStart(const MazeArt& art) const;
     // The cells from S to F, each next to the one before.
     std::vector<Cell> pathFromStartToFinish(const MazeArt& art) const;
+    // The cell each reached cell was first reached from.
+    std::map<Cell, Cell> searchFromStart(const MazeArt& art) const;
     // The pixels a finished trail covers: the start square and the segments between centres.
     std::set<std::pair<long, long>> trailPixels(const std::vector<Cell>& path) const;
     std::set<std::pair<long, long>> pixelsOf(long colour) const;

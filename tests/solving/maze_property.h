@@ -1,0 +1,55 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "core/geometry.h"
+#include "core/picture.h"
+#include "core/state.h"
+
+namespace tarnwick::test {
+
+// A 3d maze made by the computer on a drawing open everywhere (or on one of
+// the example drawings, with its own settings), placed with the default
+// squares and solved by the computer, all through the program's own stages on
+// the headless platform.
+struct MazeRecipe {
+    long mazekind = 2;  // 1 3d-pipe, 2 3d
+    bool longunderpasses = false;
+    long level = 4;
+    long wall = 10;
+    std::uint64_t seed = 1;
+    int width = 200, height = 150;
+    const char* example = nullptr;  // the example's menu item; its settings file must be at hand
+};
+std::string describe(const MazeRecipe& recipe);
+
+struct SolvedMaze {
+    bool made = false, solved = false;
+    std::uint64_t makingPasses = 0, solvingPasses = 0;
+    Picture placed;  // the maze with both squares, as the solve began
+    Picture shown;   // the solved maze
+    State state;     // the program as the solved maze left it
+};
+
+// Runs the program from its title; a stage that is not done within its budget
+// of passes is left undone. The program reads and writes its files in the
+// current directory, which must hold "open.bmp" (see writeOpenPicture) or the
+// example's settings file.
+SolvedMaze makeAndSolve(const MazeRecipe& recipe, std::uint64_t passBudget);
+void writeOpenPicture();  // "open.bmp": black, 800 by 600, open everywhere
+
+// What the trail of a solved maze shows, read back from its pixels.
+struct TrailReading {
+    std::string fault;  // empty when the trail is sound
+    long cells = 0;     // cells the trail runs through, the start and finish included
+    long underpasses = 0;
+};
+
+// The trail is sound when every pixel the solve changed shows the trail colour
+// and was open in the placed maze; the trail runs from the finish back to the
+// start cell by cell, each step either across an open grid line or in a
+// straight line under passage cells (an underpass, at least one cell long);
+// and it has no branch and no piece off that way (a dead end left unwiped).
+TrailReading readTrail(const SolvedMaze& maze);
+
+}  // namespace tarnwick::test

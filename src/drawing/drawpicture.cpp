@@ -1,6 +1,7 @@
 #include "core/geometry.h"
 #include "files/example_pictures.h"
 #include "shell/form57.h"
+#include "shell/shell_values.h"
 
 namespace tarnwick {
 
@@ -29,6 +30,8 @@ void Form57::drawpicture() {
         if (!exampleshown) return;
         makefirstdemo();
         examplepending = 0;
+        // The stage starts again on the example, whose settings may name another maze kind.
+        if (mazekind >= 0 && mazekind <= 2) ui.setWindowCaption(drawingcaption(mazekind));
     }
 }
 

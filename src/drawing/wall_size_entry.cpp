@@ -58,6 +58,7 @@ void Form57::setwallsize(int keyCode) {
         symmetrymode = 0;
         picturedrawing = 0;
         newdrawing = 0;
+        examplepending = 0;  // the user's blank drawing is not replaced by an example's picture
     }
     if (picturedrawing != 1) {
         canvas.removeBackPicture();
@@ -87,7 +88,6 @@ void Form57::setwallsize(int keyCode) {
     closewallsizepanel();
     cursorspanx = w - 1;
     cursorspany = w - 1;
-    examplepending = 0;  // a drawing of the user's wall size is not replaced by an example's picture
     savedrawingsnapshots();
 }
 

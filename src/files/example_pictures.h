@@ -9,7 +9,8 @@ namespace tarnwick {
 // Any other number gives an empty picture.
 Picture builtinPicture(int exampledrawing);
 
-// The picture shown behind the title screen's buttons (saved as "title.bmp" at start-up).
-Picture titlePicture();
+// The picture shown behind the title screen's buttons (saved as "title.bmp" at start-up),
+// laid out to fill a window of the given size.
+Picture titlePicture(int width = 800, int height = 600);
 
 }  // namespace tarnwick

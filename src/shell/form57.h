@@ -47,6 +47,8 @@ public:
 
     // Events delivered so far, for loops that sleep when nothing has happened.
     std::uint64_t eventsdelivered = 0;
+    // The size of the window the title picture on show was laid out for (0 while a slide is shown).
+    int titlewidth = 0, titleheight = 0;
 
     // Where the last printed page went, shown with a run's progress, and the
     // pages of the run that could not be printed, told when the run ends.

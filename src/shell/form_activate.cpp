@@ -29,7 +29,7 @@ void Form57::startup() {
     opencolors[17] = noPixelColour;
     panelflagsrestore();
     // The window shows the title art at start; that image becomes "title.bmp".
-    canvas.setBackPicture(titlePicture());
+    canvas.setBackPicture(titlePicture(canvas.width(), canvas.height()));
     savesnapshot("title.bmp");
     const char* builtinNames[] = {"temple.bmp", "space-station.bmp", "diamond.bmp", "christmas-tree.bmp"};
     for (int example = 1; example <= 4; ++example)

@@ -11,6 +11,8 @@ using namespace snapshot;
 
 LoopStage Form57::drawingstage() {
     waitwhilepaused();
+    // Whatever stage came before, its caption no longer says what the window does.
+    if (mazekind >= 0 && mazekind <= 2) ui.setWindowCaption(drawingcaption(mazekind));
     drawingentrymenus();
     files.close(1);
     passagecolor = basepassagecolor;

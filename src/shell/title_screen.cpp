@@ -1,6 +1,7 @@
 // The title screen's buttons and its slide show of example pictures and credits.
 #include <string>
 
+#include "files/example_pictures.h"
 #include "shell/form57.h"
 #include "shell/menu_names.h"
 
@@ -9,18 +10,37 @@ namespace tarnwick {
 namespace {
 constexpr long slideInterval = 5000;
 constexpr long lastSlide = 13;  // 1 to 11 "example", 12 and 13 "credit"
+constexpr long titleBackColour = 0x00FFFF;  // yellow
 }  // namespace
 
+// "title.bmp" holds the title as laid out for the window at start-up; a window of
+// another size gets the same title laid out afresh, so it fills the window.
 void Form57::showtitlepicture() {
-    if (auto picture = loadwrittenpicture("title.bmp")) canvas.setBackPicture(*picture);
+    titlewidth = canvas.width();
+    titleheight = canvas.height();
+    canvas.setBackColour(titleBackColour);  // the title's colour again after a slide's
+    auto picture = loadwrittenpicture("title.bmp");
+    if (!picture) return;  // the last picture stays
+    if (picture->width != canvas.width() || picture->height != canvas.height())
+        picture = titlePicture(canvas.width(), canvas.height());
+    canvas.setBackPicture(*picture);
 }
 
+// On the title (not during the show) a window that changed its size gets its title anew.
+void Form57::fittitletowindow() {
+    if (titlewidth != 0 && (titlewidth != canvas.width() || titleheight != canvas.height())) showtitlepicture();
+}
+
+// A slide sits unscaled at the top-left; the window beyond it takes the colour of
+// the slide's bottom-right corner, so a larger window shows no strip of another colour.
 bool Form57::showslide() {
     const std::string name = slideindex <= 11 ? "example" + std::to_string(slideindex) + ".bmp"
                                               : "credit" + std::to_string(slideindex - 11) + ".bmp";
     auto picture = platform.loadPicture(name);
-    if (!picture) return false;
+    if (!picture || picture->empty()) return false;
+    canvas.setBackColour(static_cast<long>(picture->at(picture->width - 1, picture->height - 1)));
     canvas.setBackPicture(*picture);
+    titlewidth = titleheight = 0;
     return true;
 }
 

@@ -50,7 +50,9 @@ LoopStage Form57::titlestage() {
     while (programmode != 0) {
         commandtaken = 0;
         waitEvents();
+        fittitletowindow();
     }
+    titlewidth = titleheight = 0;
     leavetitle();
     return LoopStage::Drawing;
 }

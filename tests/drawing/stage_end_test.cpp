@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <string>
 
 #include "drawing_fixture.h"
 
@@ -61,6 +62,24 @@ TEST_F(StageEnd, TheSecondEndKeepsWhatWasDrawnOnTheExample) {
     EXPECT_TRUE(paintedPixelKept());
 }
 
+// The christmas tree makes 3d mazes: the stage that starts again on it says so.
+TEST_F(StageEnd, TheStageOnTheFirstExampleNamesItsMazeKind) {
+    if (!fs::exists(startDir / "christmas-tree.maze")) GTEST_SKIP() << "christmas-tree.maze is not beside the tests";
+    fs::copy_file(startDir / "christmas-tree.maze", "christmas-tree.maze");
+    f().exampledrawing = 4;
+    clickedToBegin();
+    std::string caption;
+    runStage([&caption](Form57& form, HeadlessPlatform&, std::uint64_t run) {
+        if (run == 1) form.programmode = 1;
+        if (run > 1 && form.loadexample == 0 && caption.empty()) {
+            caption = form.ui.window().caption;
+            form.programmode = -6;
+        }
+    });
+    EXPECT_EQ(f().mazekind, 2);
+    EXPECT_EQ(caption, "The Quillary Tarnwick-(drawing picture for '3d-mazes')");
+}
+
 TEST_F(StageEnd, ANewDrawingAfterClickToBeginCancelsTheExample) {
     clickedToBegin();
     runStage([](Form57& form, HeadlessPlatform&, std::uint64_t run) {
@@ -76,19 +95,32 @@ TEST_F(StageEnd, ANewDrawingAfterClickToBeginCancelsTheExample) {
     EXPECT_EQ(f().loadexample, 0);
 }
 
-TEST_F(StageEnd, ANewWallSizeCancelsAnExampleChosenFromTheMenu) {
+// "Change wall size" keeps the drawing, so an example chosen from the menu still
+// puts its picture on at the end of the stage; "New drawing and new wall size"
+// blanks the drawing and drops the example.
+class WallSizeAfterAnExample : public StageEnd, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(WallSizeAfterAnExample, KeepsTheExampleUnlessTheDrawingIsNew) {
+    const bool newDrawing = GetParam();
     f().examplepending = 1;
-    runStage([](Form57& form, HeadlessPlatform&, std::uint64_t run) {
+    runStage([newDrawing](Form57& form, HeadlessPlatform&, std::uint64_t run) {
         if (run == 1) {
-            form.changewallsize_Click();
-            form.ui.setControlText("wallsizebox", "10");
+            if (newDrawing) form.newwallsize_Click();
+            else form.changewallsize_Click();
+            form.ui.setControlText("wallsizebox", "20");
             form.setwallsize(13);
         }
         if (run == 4) form.programmode = 1;
     });
-    EXPECT_FALSE(f().canvas.hasBackPicture());
+    EXPECT_EQ(f().canvas.hasBackPicture(), !newDrawing);
+    EXPECT_EQ(f().wallsizex, 20);
     EXPECT_EQ(f().examplepending, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(ChangeOrNewDrawing, WallSizeAfterAnExample, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "NewDrawingCancelsIt" : "ChangeKeepsIt");
+                         });
 
 TEST_F(StageEnd, AnExampleChosenFromTheMenuAppliesOnceAtTheNextEnd) {
     f().examplepending = 1;

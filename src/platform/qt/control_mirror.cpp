@@ -11,13 +11,13 @@ namespace tarnwick {
 
 namespace {
 
-void setBackColour(QWidget* widget, long colour) {
-    if (colour < 0) {
-        widget->setAutoFillBackground(false);
-        widget->setPalette(QPalette());
-        return;
-    }
-    const QColor c = QColor::fromRgb(0xFF000000u | bgrToRgb(static_cast<std::uint32_t>(colour)));
+// Panels lie over the drawing, which may be any colour: every caption stands on an
+// opaque plate of its own with a frame, so that it reads alike over a light or a
+// dark picture, and a colour box shows its colour inside a frame even on a
+// picture of the same colour.
+const QColor plateColour(0xF4, 0xF4, 0xF0);
+
+void setPlate(QWidget* widget, const QColor& c) {
     // A caption stays readable on a dark colour box.
     const double luma = 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
     const QColor text = luma < 128 ? Qt::white : Qt::black;
@@ -30,16 +30,49 @@ void setBackColour(QWidget* widget, long colour) {
     widget->setAutoFillBackground(true);
 }
 
-// The program sizes its labels and check boxes for a narrower font than the
-// usual desktop one: a caption that would be cut off takes a smaller font.
-void fitCaption(QWidget* widget) {
+void setBackColour(QWidget* widget, ControlKind kind, long colour) {
+    if (colour >= 0) {
+        setPlate(widget, QColor::fromRgb(0xFF000000u | bgrToRgb(static_cast<std::uint32_t>(colour))));
+    } else if (kind == ControlKind::Label || kind == ControlKind::CheckBox) {
+        setPlate(widget, plateColour);
+    } else {
+        widget->setAutoFillBackground(false);
+        widget->setPalette(QPalette());
+    }
+}
+
+// The plate's frame: a ridge of two greys, one of which stands out on any colour.
+void frame(QWidget* widget, ControlKind kind) {
+    if (kind == ControlKind::Label)
+        widget->setStyleSheet(QStringLiteral("QLabel { background: palette(window); border: 1px solid #707070;"
+                                             " padding: 0px 3px; }"));
+    if (kind == ControlKind::CheckBox)
+        widget->setStyleSheet(QStringLiteral("QCheckBox { border: 2px ridge #9a9a9a; padding-left: 3px; }"));
+}
+
+// The panels' one face: the window's own, narrowed, which fits the most text into
+// the boxes the program gives.
+constexpr int largestPixelSize = 12;
+
+QFont panelFont(const QWidget& surface) {
+    QFont font = surface.font();
+    font.setStretch(QFont::SemiCondensed);
+    font.setPixelSize(largestPixelSize);
+    return font;
+}
+
+// Gives the widgets one font: the largest size, up to a size that fills a box's
+// height, at which each caption fits the box the program gives it.
+void fitOneFont(const std::vector<QWidget*>& widgets, QFont font) {
     constexpr int smallestPixelSize = 8;
-    QFont font = widget->parentWidget()->font();
-    widget->setFont(font);
-    for (int size = font.pixelSize() - 1; size >= smallestPixelSize && widget->sizeHint().width() > widget->width();
-         --size) {
+    for (int size = largestPixelSize; size >= smallestPixelSize; --size) {
         font.setPixelSize(size);
-        widget->setFont(font);
+        bool allFit = true;
+        for (QWidget* widget : widgets) {
+            widget->setFont(font);
+            allFit = allFit && widget->sizeHint().width() <= widget->width();
+        }
+        if (allFit) return;
     }
 }
 
@@ -64,7 +97,30 @@ void ControlMirror::apply() {
         }
         if (show(i) && controls[i].name == link_.ui.focus()) focusTargetChanged = true;
     }
+    if (captionsChanged_) fitCaptions();
     if (focusTargetChanged || shownFocus_ != link_.ui.focus()) applyFocus();
+}
+
+// The entry panels' prompts, names and file lists share one font, and the colour
+// boxes share one of their own.
+void ControlMirror::fitCaptions() {
+    captionsChanged_ = false;
+    const QFont font = panelFont(surface_);
+    const auto& controls = link_.ui.controls();
+    std::vector<QWidget*> prompts, entries, colourBoxes;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        switch (controls[i].kind) {
+        case ControlKind::Label: prompts.push_back(widgets_[i]); break;
+        case ControlKind::EntryBox:
+        case ControlKind::FileList: entries.push_back(widgets_[i]); break;
+        case ControlKind::CheckBox: colourBoxes.push_back(widgets_[i]); break;
+        case ControlKind::Button: break;
+        }
+    }
+    fitOneFont(prompts, font);
+    if (!prompts.empty())
+        for (QWidget* entry : entries) entry->setFont(prompts.front()->font());
+    fitOneFont(colourBoxes, font);
 }
 
 QWidget* ControlMirror::create(const Control& control) {
@@ -118,6 +174,8 @@ QWidget* ControlMirror::create(const Control& control) {
     }
     if (control.kind != ControlKind::EntryBox) widget->setFocusPolicy(Qt::NoFocus);
     widget->setObjectName(QString::fromStdString(name));
+    frame(widget, control.kind);
+    if (control.kind == ControlKind::EntryBox || control.kind == ControlKind::FileList) captionsChanged_ = true;
     return widget;
 }
 
@@ -135,7 +193,7 @@ bool ControlMirror::show(std::size_t index) {
         widget->setEnabled(c.enabled);
         widget->setVisible(c.visible);
     }
-    if (fresh || c.backColour != old->backColour) setBackColour(widget, c.backColour);
+    if (fresh || c.backColour != old->backColour) setBackColour(widget, c.kind, c.backColour);
     const bool captionChanged = fresh || c.caption != old->caption;
 
     switch (c.kind) {
@@ -145,13 +203,13 @@ bool ControlMirror::show(std::size_t index) {
     case ControlKind::CheckBox: {
         auto* box = static_cast<QCheckBox*>(widget);
         if (captionChanged) box->setText(literalCaption(c.caption));
-        if (captionChanged || resized) fitCaption(box);
+        if (captionChanged || resized) captionsChanged_ = true;
         if (fresh || c.value != old->value) box->setCheckState(checkState(c.value));
         break;
     }
     case ControlKind::Label:
         if (captionChanged) static_cast<QLabel*>(widget)->setText(QString::fromStdString(c.caption));
-        if (captionChanged || resized) fitCaption(widget);
+        if (captionChanged || resized) captionsChanged_ = true;
         break;
     case ControlKind::EntryBox: {
         auto* box = static_cast<QLineEdit*>(widget);

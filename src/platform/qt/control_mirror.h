@@ -22,12 +22,14 @@ private:
     // True when the control's visibility or enabled state changed.
     bool show(std::size_t index);
     void applyFocus();
+    void fitCaptions();
 
     QWidget& surface_;
     ProgramLink link_;
     std::vector<QWidget*> widgets_;  // by the model's index
     std::vector<std::optional<Control>> shown_;
     std::optional<std::string> shownFocus_;
+    bool captionsChanged_ = false;
 };
 
 }  // namespace tarnwick

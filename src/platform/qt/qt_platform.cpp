@@ -25,9 +25,28 @@ constexpr auto frameInterval = std::chrono::microseconds(1'000'000 / 60);
 // Asking Qt for its events costs more than a whole step of most loops; a
 // millisecond's delay is far below anything a user notices.
 constexpr auto pumpInterval = std::chrono::milliseconds(1);
+
+QtMessageHandler qtsOwnHandler = nullptr;
+
+// Qt's offscreen platform, where the tests and the benchmarks show the window,
+// says at every change of the window that it passes no size hints on; the window
+// relies on none, and the notice would bury what the tests and benchmarks print.
+void withoutSizeHintNotices(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QLatin1String("does not support propagateSizeHints"))) return;
+    if (qtsOwnHandler) qtsOwnHandler(type, context, message);
+}
+
+void leaveOutSizeHintNotices() {
+    static const bool installed = [] {
+        qtsOwnHandler = qInstallMessageHandler(withoutSizeHintNotices);
+        return true;
+    }();
+    (void)installed;
+}
 }  // namespace
 
 QtPlatform::QtPlatform(QApplication& app) : app_(app), window_(std::make_unique<MainWindow>()) {
+    leaveOutSizeHintNotices();
     window_->onClose = [this] { requestEnd(); };
 }
 

@@ -99,6 +99,8 @@ void Form57::drawingentrymenus() {
     set(ui, Op::Enable, drawingswitchitems);
     set(ui, Op::Disable, {"backtodrawing", "sandf", "solvemaze"});
     ui.setEnabled("newmaze", true);
+    // The editor and the panels take it away; a stage left through the title gives it back here.
+    ui.setEnabled("srndpatterns", true);
 }
 
 void Form57::drawingendmenus() {

@@ -153,6 +153,13 @@ TEST_F(EditorSession, QuitToMainMenuLeavesTheEditorForTheTitle) {
         EXPECT_FALSE(form.ui.menu("keyspattern").enabled);
         EXPECT_EQ(fileText("Left.pt"), "1,9999,88\r\n") << "the title reset the regular patterns";
     });
+    // The next drawing stage offers the items the editor had taken away.
+    begin();
+    then([&] {
+        EXPECT_EQ(form.programmode, 0);
+        EXPECT_TRUE(form.ui.menu("srndpatterns").enabled);
+        EXPECT_TRUE(form.ui.menu("editpatterns").enabled);
+    });
     run();
 }
 

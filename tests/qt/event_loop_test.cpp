@@ -5,6 +5,7 @@
 #include <QTime>
 #include <QTimer>
 
+#include <string>
 #include <thread>
 
 #include "window_fixture.h"
@@ -116,6 +117,24 @@ TEST_F(WindowEvents, WindowPropertiesFollowTheModel) {
     ui.setWindowState(WindowState::Normal);
     platform.processEvents();
     EXPECT_FALSE(platform.window().isMaximized());
+}
+
+// The offscreen platform answers a raise, a focus request or a resize with a
+// notice that it cannot; the window needs none of them there, and the notices
+// would fill the output of the tests and benchmarks.
+TEST_F(WindowEvents, TheOffscreenPlatformsNoticesStayOutOfTheOutput) {
+    ::testing::internal::CaptureStderr();
+    ui.setWindowGeometry(1500, 750, 9000, 6000);
+    ui.bringToFront();
+    ui.requestFocus();
+    platform.processEvents();
+    ui.setWindowState(WindowState::Maximized);
+    ui.bringToFront();
+    platform.processEvents();
+    qWarning("a notice of the test's own");
+    const std::string printed = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(printed.find("This plugin does not support"), std::string::npos) << printed;
+    EXPECT_NE(printed.find("a notice of the test's own"), std::string::npos) << "other notices still go out";
 }
 
 TEST_F(WindowEvents, TheUsersStateChangeLetsTheProgramAskAgain) {

@@ -1,0 +1,49 @@
+#include "solve_stage.h"
+
+#include <chrono>
+
+#include "platform/headless/headless_platform.h"
+#include "qt_offscreen.h"
+#include "scripted_platform.h"
+#include "shell/form57.h"
+
+namespace tarnwick::bench {
+
+Timed timeSolveStage(Platform& platform, const MadeMaze& maze, std::uint64_t passBudget, const SolveRun& run) {
+    ScriptedPlatform scripted(platform);
+    Form57 form(scripted);
+    // The real window hands its surface's size to the canvas in its first passes.
+    for (int i = 0; i < 10; ++i) form.doEvents();
+    static_cast<State&>(form) = maze.state;
+    form.canvas.paintPicture(maze.picture, 0, 0);
+    run.prepare(form);
+    form.programmode = 3;
+    const std::uint64_t startPass = scripted.passes();
+    bool done = false;
+    scripted.setFeeder([&](ScriptedPlatform& p) {
+        if (run.finished(form)) {
+            done = true;
+            form.programmode = 0;
+        } else if (p.passes() - startPass >= passBudget) {
+            form.programmode = 0;
+        }
+    });
+    const auto start = std::chrono::steady_clock::now();
+    form.solvestage();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return {scripted.passes() - startPass, seconds, done || run.finished(form)};
+}
+
+Timed timeSolveStageHeadless(const MadeMaze& maze, std::uint64_t passBudget, const SolveRun& run) {
+    HeadlessPlatform platform(800, 600);
+    platform.setPassBudget(passBudget + 100);
+    return timeSolveStage(platform, maze, passBudget, run);
+}
+
+Timed timeSolveStageInWindow(const MadeMaze& maze, std::uint64_t passBudget, const SolveRun& run) {
+    Timed timed;
+    withQtWindow([&](Platform& platform) { timed = timeSolveStage(platform, maze, passBudget, run); });
+    return timed;
+}
+
+}  // namespace tarnwick::bench

@@ -1,7 +1,6 @@
 #include "finish_search.h"
 
-#include <cstdio>
-#include <string>
+#include <vector>
 
 #include "bench_mazes.h"
 #include "shell/form57.h"
@@ -24,27 +23,11 @@ const SolveRun searchRun{[](Form57& form) {
 }  // namespace
 
 double finishSearchRate(std::uint64_t passBudget) {
-    OverallRate overall;
     std::vector<MazeScript> scripts;
     for (MazeScript& s : benchMazes(true))
         if (s.name.rfind("open-wall-", 0) == 0) scripts.push_back(std::move(s));
     for (MazeScript& s : bench3dMazes()) scripts.push_back(std::move(s));
-    for (const MazeScript& script : scripts) {
-        const std::string name = "finish-search/" + script.name;
-        MazeWorkDir dir;
-        const MadeMaze maze = makeMazeHeadless(script, passBudget);
-        if (!maze.making.done) {
-            std::printf("%-44s (maze not made)\n", name.c_str());
-            continue;
-        }
-        const auto [window, headless] = timeBoth([&] { return timeSolveStageInWindow(maze, passBudget, searchRun); },
-                                                 [&] { return timeSolveStageHeadless(maze, passBudget, searchRun); });
-        const std::string cells = " " + std::to_string(maze.cells) + " cells";
-        printTimed(name, cells, headless, "  (finish not found)");
-        overall.add(headless);
-        printTimed(name + "/qt-offscreen", cells, window, "  (finish not found)", timesHeadless(window, headless));
-    }
-    return overall.passesPerSecond();
+    return timeSolveStages("finish-search", scripts, passBudget, searchRun, "  (finish not found)", true);
 }
 
 }  // namespace tarnwick::bench

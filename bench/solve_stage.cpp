@@ -1,6 +1,7 @@
 #include "solve_stage.h"
 
 #include <chrono>
+#include <cstdio>
 
 #include "platform/headless/headless_platform.h"
 #include "qt_offscreen.h"
@@ -44,6 +45,27 @@ Timed timeSolveStageInWindow(const MadeMaze& maze, std::uint64_t passBudget, con
     Timed timed;
     withQtWindow([&](Platform& platform) { timed = timeSolveStage(platform, maze, passBudget, run); });
     return timed;
+}
+
+double timeSolveStages(const std::string& group, const std::vector<MazeScript>& scripts, std::uint64_t passBudget,
+                       const SolveRun& run, const char* undone, bool showCells) {
+    OverallRate overall;
+    for (const MazeScript& script : scripts) {
+        const std::string name = group + "/" + script.name;
+        MazeWorkDir dir;
+        const MadeMaze maze = makeMazeHeadless(script, passBudget);
+        if (!maze.making.done) {
+            std::printf("%-44s (maze not made)\n", name.c_str());
+            continue;
+        }
+        const auto [window, headless] = timeBoth([&] { return timeSolveStageInWindow(maze, passBudget, run); },
+                                                 [&] { return timeSolveStageHeadless(maze, passBudget, run); });
+        const std::string cells = showCells ? " " + std::to_string(maze.cells) + " cells" : "";
+        printTimed(name, cells, headless, undone);
+        overall.add(headless);
+        printTimed(name + "/qt-offscreen", cells, window, undone, timesHeadless(window, headless));
+    }
+    return overall.passesPerSecond();
 }
 
 }  // namespace tarnwick::bench

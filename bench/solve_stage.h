@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "bench_mazes.h"
 
@@ -24,5 +26,12 @@ Timed timeSolveStage(Platform& platform, const MadeMaze& maze, std::uint64_t pas
 // The same on an 800 by 600 headless platform, and in the real window offscreen.
 Timed timeSolveStageHeadless(const MadeMaze& maze, std::uint64_t passBudget, const SolveRun& run);
 Timed timeSolveStageInWindow(const MadeMaze& maze, std::uint64_t passBudget, const SolveRun& run);
+
+// Each script's maze made headless, then its solve stage timed headless and in
+// the real window and printed as "GROUP/NAME" (with the maze's cells when
+// `showCells`), `undone` after a run that did not finish. Returns the passes
+// per second over the headless runs.
+double timeSolveStages(const std::string& group, const std::vector<MazeScript>& scripts, std::uint64_t passBudget,
+                       const SolveRun& run, const char* undone, bool showCells);
 
 }  // namespace tarnwick::bench

@@ -68,22 +68,7 @@ double solving3dRate(std::uint64_t passBudget) {
 }
 
 double solvingRate(std::uint64_t passBudget) {
-    OverallRate overall;
-    for (const MazeScript& script : benchMazes(true)) {
-        const std::string name = "solving/" + script.name;
-        MazeWorkDir dir;
-        const MadeMaze maze = makeMazeHeadless(script, passBudget);
-        if (!maze.making.done) {
-            std::printf("%-44s (maze not made)\n", name.c_str());
-            continue;
-        }
-        const auto [window, headless] =
-            timeBoth([&] { return solveInWindow(maze, passBudget); }, [&] { return solveHeadless(maze, passBudget); });
-        printTimed(name, "", headless, "  (not solved)");
-        overall.add(headless);
-        printTimed(name + "/qt-offscreen", "", window, "  (not solved)", timesHeadless(window, headless));
-    }
-    return overall.passesPerSecond();
+    return timeSolveStages("solving", benchMazes(true), passBudget, solveRun, "  (not solved)", false);
 }
 
 }  // namespace tarnwick::bench

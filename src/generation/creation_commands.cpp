@@ -71,8 +71,7 @@ void Form57::createmaze(long kind) {
     playrestore();
     userfinishback();
     ui.setEnabled("nrefresh", false);
-    shortunderpasses = 1;
-    if (kind == 1 && ui.menu("pthin").checked) shortunderpasses = 0;
+    shortunderpassesfromticks(kind);
     patternchoice = 0;
     direction = 0;
     auto tickKind = [this, kind] {
@@ -131,7 +130,7 @@ void Form57::newmaze_Click() {
     fallbackrecorded = 0;
     direction = 0;
     patternchoice = 0;
-    if (!ui.menu("nrefresh").enabled) shortunderpassesfromticks();
+    if (!ui.menu("nrefresh").enabled) shortunderpassesfromticks(mazekind);
     if (randompatternmode == 5 && programmode == 1) commandrandompatterns();
     scanreset();
     if (programmode == 1) {
@@ -158,7 +157,7 @@ void Form57::nrefresh_Click() {
     fallbackrecorded = 0;
     direction = 0;
     patternchoice = 0;
-    shortunderpassesfromticks();
+    shortunderpassesfromticks(mazekind);
     if (randompatternmode == 5 && programmode == 1) commandrandompatterns();
     scanreset();
     mazemerged = 0;

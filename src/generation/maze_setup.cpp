@@ -20,7 +20,7 @@ void Form57::makemaze2() {
     saveuserfinish = 1;
     finishfound = 0;
     ui.setEnabled("rfinish", true);
-    if (keepunderpasslength != 1 && !ui.menu("nrefresh").enabled) shortunderpassesfromticks();
+    if (keepunderpasslength != 1 && !ui.menu("nrefresh").enabled) shortunderpassesfromticks(mazekind);
     keepunderpasslength = 0;
     files.close(1);
     files.close(2);
@@ -86,9 +86,9 @@ void Form57::makerandomidenticalpatterns() {
     editedpattern = 0;
 }
 
-void Form57::shortunderpassesfromticks() {
+void Form57::shortunderpassesfromticks(long kind) {
     shortunderpasses = 1;
-    if (ui.menu("pthin").checked && mazekind == 1) shortunderpasses = 0;
+    if (ui.menu("pthin").checked && kind == 1) shortunderpasses = 0;
 }
 
 }  // namespace tarnwick

@@ -1,5 +1,6 @@
 #include "core/colours.h"
 #include "shell/form57.h"
+#include "shell/shell_values.h"
 #include "shell/snapshot_store.h"
 
 namespace tarnwick {
@@ -66,6 +67,22 @@ void Form57::playerpass() {
 void Form57::playswitchedoff() {
     canvas.clearScreenLayer();
     canvas.fillBox(startx1, starty1, startx2, starty2, startcolor);
+}
+
+// "Reset all maze settings" switches play off without putting the walker in
+// place: its probe is still where play keeps it, off the cell, and the wall
+// follower would lead it off the maze for ever. Before its first step it sets
+// off as "(0)-off" sets it, from the start when the player kept no trail;
+// after "(0)-off" itself nothing changes here.
+void Form57::computerwalkerinplace() {
+    if (playoption != 0 || solveplaymode == 0 || !finishsettled()) return;
+    if (probex == cellx1 + 1 && probey == celly1 && stepx == 1 && stepy == 0) return;
+    if (lastnotrail == 1) playerbacktostart();
+    probex = cellx1 + 1;
+    probey = celly1;
+    stepx = 1;
+    stepy = 0;
+    ui.setWindowCaption(stagecaption("-(computer is solving maze)"));
 }
 
 }  // namespace tarnwick

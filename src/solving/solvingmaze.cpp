@@ -75,6 +75,7 @@ bool Form57::solverpassend() {
     if (programmode == -6) return true;
     if (programmode == 2) restoreplacingcolors();
     if (leaving) return true;
+    computerwalkerinplace();
     if (playoption == 0) wallfollowerstep();
     crossunderpasses();
     return false;

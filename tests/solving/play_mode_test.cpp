@@ -183,21 +183,27 @@ TEST_F(PlayMode, TrailToggledMidRun) {
 
 // "(0)-off" while playing: with the trail the computer goes on from the
 // player's cell and its trail, without it from the start square; either way
-// the solved maze shows only the way from start to finish.
+// the solved maze shows only the way from start to finish. "Reset all maze
+// settings" switches play off too, though it puts no walker in place: the
+// solver does, as "(0)-off" would have.
 TEST_F(PlayMode, SwitchingPlayOffHandsTheWalkToTheComputer) {
-    for (const bool trail : {true, false}) {
-        again();
-        choose("easymode", trail);
-        const Picture maze = form.canvas.image();
-        CellRect handedOver{};
-        play({"R", "R", "playmodeoff"}, [&](std::size_t i) {
-            if (i == 2) handedOver = cell();
-        }, true);
-        SCOPED_TRACE(trail ? "with trail" : "without trail");
-        EXPECT_EQ(handedOver, trail ? box({1, 5}) : box(startCell));
-        EXPECT_EQ(platform.captions().back(), "The Quillary Tarnwick-(computer has solved maze)");
-        EXPECT_EQ(cell(), box(finishCell));
-        expectOnlyTheTrailAdded(tee, maze);
+    for (const char* command : {"playmodeoff", "resetsettings"}) {
+        for (const bool trail : {true, false}) {
+            again();
+            choose("easymode", trail);
+            const Picture maze = form.canvas.image();
+            CellRect handedOver{};
+            std::string caption;
+            play({"R", "R", command}, [&](std::size_t i) {
+                if (i == 2) handedOver = cell(), caption = platform.captions().back();
+            }, true);
+            SCOPED_TRACE(std::string(command) + (trail ? ", with trail" : ", without trail"));
+            EXPECT_EQ(handedOver, trail ? box({1, 5}) : box(startCell));
+            EXPECT_EQ(caption, "The Quillary Tarnwick-(computer is solving maze)");
+            EXPECT_EQ(platform.captions().back(), "The Quillary Tarnwick-(computer has solved maze)");
+            EXPECT_EQ(cell(), box(finishCell));
+            expectOnlyTheTrailAdded(tee, maze);
+        }
     }
 }
 

@@ -116,6 +116,30 @@ TEST_F(LongCrossing, PaintsOnlyForTheComputerOrAPlayerWithTrail) {
     }
 }
 
+// The player's arrow against the line at an underpass end records the push, and
+// the crossing of the same pass carries the player through; back the same way.
+TEST_F(LongCrossing, APlayersPushCrossesAndComesBack) {
+    paint(longUnderOneCorridor);
+    walkerAt({1, 1}, 0, 0);
+    form.probex = form.probey = 0;
+    form.playoption = 1;
+    form.programmode = 3;
+    const Picture before = form.canvas.image();
+    form.playkeys(39);
+    EXPECT_EQ(walkerCell(), (Cell{1, 1})) << "the line beside the box let the player through";
+    form.crossunderpasses();
+    EXPECT_EQ(walkerCell(), (Cell{3, 1}));
+    EXPECT_EQ(form.pathunderpasses, 1);
+    form.probex = form.probey = 0;
+    form.playkeys(37);
+    form.crossunderpasses();
+    EXPECT_EQ(walkerCell(), (Cell{1, 1}));
+    EXPECT_EQ(form.pathunderpasses, 0);
+    const long y = cy({1, 1});
+    expectUnchangedBut(before, segment(box({1, 1}).x1 - 1, y, box({3, 1}).x2 + 1, y));
+    EXPECT_EQ(read(), longUnderOneCorridor);
+}
+
 TEST_F(LongCrossing, ServesOnlyLongPipeUnderpasses) {
     struct Kind {
         long mazekind, shortunderpasses;

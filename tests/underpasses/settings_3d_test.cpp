@@ -70,13 +70,11 @@ TEST_F(Settings3d, LengthItemsMoveOnlyTheTicks) {
 TEST_F(Settings3d, LongGivesLongUnderpassesToPipeMazesOnly) {
     click("pthin");
     for (const long kind : {0L, 1L, 2L}) {
-        form.mazekind = kind;
-        form.shortunderpassesfromticks();
+        form.shortunderpassesfromticks(kind);
         EXPECT_EQ(form.shortunderpasses, kind == 1 ? 0 : 1) << "kind " << kind;
     }
     click("pthick");
-    form.mazekind = 1;
-    form.shortunderpassesfromticks();
+    form.shortunderpassesfromticks(1);
     EXPECT_EQ(form.shortunderpasses, 1);
 }
 

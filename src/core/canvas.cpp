@@ -18,7 +18,10 @@ bool clipRange(long a, long b, int size, long& lo, long& hi) {
 }  // namespace
 
 Canvas::Canvas(int width, int height)
-    : width_(std::max(width, 1)), height_(std::max(height, 1)), stride_(width_), rows_(height_) {
+    : width_(std::clamp(width, 1, largestSurfaceSide)),
+      height_(std::clamp(height, 1, static_cast<int>(std::min<long long>(largestSurfaceSide, largestSurfacePixels / width_)))),
+      stride_(width_),
+      rows_(height_) {
     const std::size_t n = static_cast<std::size_t>(width_) * height_;
     image_.assign(n, toColour(backColour_));
     painted_.assign(n, 0);
@@ -53,8 +56,18 @@ void Canvas::rebuildUnpainted() {
     ++version_;
 }
 
+void Canvas::setSizeLimit(int width, int height) {
+    widthLimit_ = std::clamp(width, 1, largestSurfaceSide);
+    heightLimit_ = std::clamp(height, 1, largestSurfaceSide);
+}
+
 void Canvas::resize(int width, int height) {
-    if (width <= 0 || height <= 0 || (width == width_ && height == height_)) return;
+    if (width <= 0 || height <= 0) return;
+    width = std::min(width, widthLimit_);
+    height = std::min(height, heightLimit_);
+    if (static_cast<long long>(width) * height > largestSurfacePixels)
+        height = static_cast<int>(largestSurfacePixels / width);
+    if (width == width_ && height == height_) return;
     if (width > stride_ || height > rows_) {
         const int stride = std::max(width, stride_), rows = std::max(height, rows_);
         const std::size_t n = static_cast<std::size_t>(stride) * rows;

@@ -7,6 +7,11 @@
 
 namespace tarnwick {
 
+// No screen shows a larger surface, and the canvas keeps about ten bytes a pixel:
+// sizes past these would cost gigabytes for nothing anyone can see.
+inline constexpr int largestSurfaceSide = 8192;
+inline constexpr long long largestSurfacePixels = 8192LL * 4608;
+
 // The window's drawing surface. Three things make up the persistent image: the
 // background colour, the background picture (top-left, unscaled) and what was
 // painted; above it lies the screen-only layer, which a persistent write at the
@@ -22,7 +27,13 @@ public:
     // Keeps the content at the top-left; new area shows the background. The pixels
     // never drop: what a smaller window hides comes back when it grows again. A size
     // of zero or less (a minimized window) is ignored so the readable surface stays.
+    // The surface never grows past the size limit.
     void resize(int width, int height);
+
+    // What the screens can show; the platform sets it, within the largest surface.
+    void setSizeLimit(int width, int height);
+    int widthLimit() const { return widthLimit_; }
+    int heightLimit() const { return heightLimit_; }
 
     long point(long x, long y) const {
         if (x < 0 || y < 0 || x >= width_ || y >= height_) return -1;
@@ -75,6 +86,8 @@ private:
     int height_;
     int stride_;  // the buffers: the largest surface so far
     int rows_;
+    int widthLimit_ = largestSurfaceSide;
+    int heightLimit_ = largestSurfaceSide;
     bool screenOnly_ = false;
     long backColour_ = 0;
     std::optional<Picture> backPicture_;

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "core/geometry.h"
@@ -35,19 +37,44 @@ void applySettings(Form57& f, const SettingsRecord& record, std::initializer_lis
     for (int k : fields) applySetting(f, record, k);
 }
 
+struct WallSet {
+    long wall, step;
+};
+
 // Wall size and grid step only as a consistent set: equal wall sizes of 5 to 50
 // and equal grid steps of one or two wall sizes. Anything else would break the lattice.
-void applyWallSizes(Form57& f, const SettingsRecord& record) {
+std::optional<WallSet> wallSetOf(const SettingsRecord& record) {
     long v[4];
     for (int i = 0; i < 4; ++i) {
-        if (!record.has(16 + i)) return;
+        if (!record.has(16 + i)) return std::nullopt;
         const auto accepted = acceptedValue(settingsTable()[16 + i], record.values[16 + i]);
-        if (!accepted) return;
+        if (!accepted) return std::nullopt;
         v[i] = *accepted;
     }
     const long w = v[0];
-    if (v[1] != w || (v[2] != w && v[2] != 2 * w) || v[3] != v[2]) return;
-    applySettings(f, record, {16, 17, 18, 19});
+    if (v[1] != w || (v[2] != w && v[2] != 2 * w) || v[3] != v[2]) return std::nullopt;
+    return WallSet{w, v[2]};
+}
+
+// A 3d-pipe maze's walker moves two wall sizes a step: on a grid step of one
+// wall size it reaches only every other cell, and maze making would wait for
+// the others for ever. The maze kind and the wall set are taken only when the
+// outcome fits, else neither.
+bool fitsMazeKind(long kind, WallSet walls) { return kind != 1 || walls.step == 2 * walls.wall; }
+
+// A placed start or finish square (a box with two corners, which is how the
+// stages leave one) must sit on a lattice cell: one placed elsewhere would start
+// the walker, or wait for it, where no cell is, and maze making would never end.
+// Such a square counts as not placed, and the program places it on a cell.
+void keepSquareOnLattice(Num& x1, Num& y1, Num& x2, Num& y2, WallSet walls) {
+    const bool placed = x1 != x2 && y1 != y2 && x1 >= 0 && y1 >= 0 && x2 >= 0 && y2 >= 0;
+    if (!placed) return;
+    const auto onLattice = [walls](long corner) {
+        const long offset = corner - 1 - walls.wall;
+        return offset >= 0 && offset % walls.step == 0;
+    };
+    if (onLattice(x1) && onLattice(y1)) return;
+    x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 }
 
 // Left, top, height and width; refused as a whole by the window unless it is in its normal state.
@@ -62,6 +89,10 @@ void applyWindowGeometry(Form57& f, const SettingsRecord& record) {
             any = true;
         }
     }
+    // No larger than the screens: a file may ask for a window of gigabytes.
+    constexpr double twipsPerPixel = 15;
+    width = std::min(width, f.canvas.widthLimit() * twipsPerPixel);
+    height = std::min(height, f.canvas.heightLimit() * twipsPerPixel);
     if (any) f.ui.setWindowGeometry(left, top, width, height);
 }
 
@@ -79,8 +110,17 @@ void Form57::applymazefile(MazefileReader reader, int example) {
         keptstartcolor = startcolor;
         keptfinishcolor = finishcolor;
     }
-    applyWallSizes(*this, record);
-    applySettings(*this, record, {20, 22, 23, 24, 25, 30, 73, 26, 27, 28, 29});
+    const std::optional<WallSet> fileWalls = wallSetOf(record);
+    const WallSet walls = fileWalls.value_or(WallSet{wallsizex, gridstepx});
+    const auto fileKind = record.has(20) ? acceptedValue(settingsTable()[20], record.values[20]) : std::nullopt;
+    if (fitsMazeKind(fileKind.value_or(mazekind), walls)) {
+        if (fileWalls) applySettings(*this, record, {16, 17, 18, 19});
+        applySettings(*this, record, {20});
+    }
+    const WallSet lattice{wallsizex, gridstepx};
+    keepSquareOnLattice(startx1, starty1, startx2, starty2, lattice);
+    keepSquareOnLattice(finishx1, finishy1, finishx2, finishy2, lattice);
+    applySettings(*this, record, {22, 23, 24, 25, 30, 73, 26, 27, 28, 29});
     if (reader == MazefileReader::ExampleCommand && example == 4) {
         areawidth = canvas.width();
         areaheight = canvas.height();
@@ -99,13 +139,16 @@ void Form57::applymazefile(MazefileReader reader, int example) {
 
     // A pattern file is replaced only by a complete section: the section that
     // the file ends in, and every one after it, leave their pattern files as they were.
+    // A failed write (a full disk) keeps the earlier pattern file whole; it is told once.
+    bool written = true;
     for (int k = 1; k <= sectionCount; ++k) {
         const auto section = readPatternSection(files, 1, k == sectionCount, direction);
         if (!section) break;
-        writePatternFile(files, 2, sectionPatternFile(k), *section);
+        written = writePatternFile(files, 2, sectionPatternFile(k), *section) && written;
     }
     files.close(1);
     files.close(2);
+    if (!written) platform.messageBox("Error: bad file name.");
 }
 
 void Form57::mazefileticks() {

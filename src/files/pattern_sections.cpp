@@ -1,5 +1,9 @@
 #include "files/pattern_sections.h"
 
+#include <algorithm>
+
+#include "platform/plain_file.h"
+
 namespace tarnwick {
 
 namespace {
@@ -10,6 +14,9 @@ long asDirection(const ReadValue& v) {
     // Values outside any move code still stay in range when kept as a whole number.
     return v.value > 1e9 || v.value < -1e9 ? 0 : static_cast<long>(v.value);
 }
+
+// Whatever a reader might take for a move code 1 to 5, however it converts the value.
+bool mayBeMove(const ReadValue& v) { return !v.empty && v.value > 0 && v.value < 6; }
 
 }  // namespace
 
@@ -46,12 +53,18 @@ std::optional<std::vector<ReadValue>> readPatternSection(TextFiles& files, int i
     }
 }
 
-void writePatternFile(TextFiles& files, int out, const std::string& patternFile,
+bool writePatternFile(TextFiles& files, int out, const std::string& patternFile,
                       const std::vector<ReadValue>& values) {
-    if (!files.open(out, patternFile, FileMode::Output)) return;
-    for (const ReadValue& v : values) files.writeLine(out, {asWritten(v)});
-    files.writeLine(out, {movesend, sectionend});
+    const std::string temporary = files.openTemporary(out, patternFile);
+    if (temporary.empty()) return false;
+    bool written = true;
+    if (std::any_of(values.begin(), values.end(), mayBeMove))
+        for (const ReadValue& v : values) written = written && files.writeLine(out, {asWritten(v)});
+    written = written && files.writeLine(out, {movesend, sectionend});
     files.close(out);
+    if (written && renameFile(temporary, patternFile)) return true;
+    removeFile(temporary);
+    return false;
 }
 
 }  // namespace tarnwick

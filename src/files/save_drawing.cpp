@@ -1,28 +1,12 @@
-#include <filesystem>
 #include <string>
-#include <system_error>
 
 #include "files/name_rule.h"
 #include "files/pattern_sections.h"
 #include "files/settings_record.h"
+#include "platform/plain_file.h"
 #include "shell/form57.h"
 
 namespace tarnwick {
-
-namespace {
-
-bool renameFile(const std::string& from, const std::string& to) {
-    std::error_code error;
-    std::filesystem::rename(from, to, error);
-    return !error;
-}
-
-void removeFile(const std::string& name) {
-    std::error_code error;
-    std::filesystem::remove(name, error);
-}
-
-}  // namespace
 
 void Form57::savedrawing(int keyCode) {
     if (keyCode != 13 && keyCode != 27) return;
@@ -32,19 +16,21 @@ void Form57::savedrawing(int keyCode) {
 }
 
 // The mazefile and its picture are written under temporary names and renamed
-// only when both are complete, so a failed save never spoils an earlier pair.
+// only when both are complete, so a failed save never spoils an earlier pair:
+// when the second rename fails the first picture goes back. Names of the
+// program's own files are refused, since it would overwrite them.
 void Form57::savedrawingfiles(const std::string& name) {
     files.close(1);
     files.close(2);
-    if (!isPlainFileName(name)) {
+    const std::string mazefile = name + ".maze";
+    const std::string picture = name + ".bmp";
+    if (!isPlainFileName(name) || isReservedName(name) || existsAsNonRegular(mazefile) ||
+        existsAsNonRegular(picture)) {
         platform.messageBox("Error: bad file name.");
         return;
     }
-    const std::string mazefile = name + ".maze";
-    const std::string picture = name + ".bmp";
-    const std::string mazetemp = mazefile + ".saving";
-    const std::string picturetemp = picture + ".saving";
-    if (!files.open(2, mazetemp, FileMode::Output)) {
+    const std::string mazetemp = files.openTemporary(2, mazefile);
+    if (mazetemp.empty()) {
         platform.messageBox("Error: bad file name.");
         return;
     }
@@ -52,11 +38,23 @@ void Form57::savedrawingfiles(const std::string& name) {
     for (int k = 1; k <= sectionCount; ++k)
         written = writePatternSection(files, 1, sectionPatternFile(k), 2, direction) && written;
     files.close(2);
+    std::string picturetemp;
+    written = written && static_cast<bool>(createTemporaryBeside(picture, picturetemp));
     written = written && platform.savePicture(canvas.image(), picturetemp);
-    written = written && renameFile(picturetemp, picture) && renameFile(mazetemp, mazefile);
-    if (!written) {
+    std::string kept;
+    bool moved = false;
+    if (written && keepAside(picture, kept)) {
+        if (renameFile(picturetemp, picture)) {
+            moved = renameFile(mazetemp, mazefile);
+            if (!moved) putBack(picture, kept);
+        } else if (!kept.empty()) {
+            putBack(picture, kept);
+        }
+        if (moved && !kept.empty()) removeFile(kept);
+    }
+    if (!moved) {
         removeFile(mazetemp);
-        removeFile(picturetemp);
+        if (!picturetemp.empty()) removeFile(picturetemp);
         platform.messageBox("Error: bad file name.");
         return;
     }

@@ -1,7 +1,10 @@
 #include "platform/textfiles.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <unistd.h>
 
 #include "core/number_reader.h"
 
@@ -11,17 +14,54 @@ namespace {
 
 // Longer values cannot hold a sensible number; the rest of such a value is skipped.
 constexpr std::size_t maxValueLength = 400;
+constexpr std::size_t readAhead = 16 * 1024;
+constexpr int endOfFile = -1;
 
-std::ios::openmode streamMode(FileMode mode) {
+bool endsWith(const std::string& name, const std::string& tail) {
+    return name.size() >= tail.size() && name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+FileHandle openFor(const std::string& fileName, FileMode mode) {
     switch (mode) {
-        case FileMode::Input: return std::ios::in | std::ios::binary;
-        case FileMode::Output: return std::ios::out | std::ios::trunc | std::ios::binary;
-        case FileMode::Append: return std::ios::out | std::ios::app | std::ios::binary;
+        case FileMode::Input: return openRegularForReading(fileName);
+        case FileMode::Output: return openRegularForWriting(fileName, WriteOpen::Replace);
+        case FileMode::Append: return openRegularForWriting(fileName, WriteOpen::Append);
+        case FileMode::Create: return openRegularForWriting(fileName, WriteOpen::Exclusive);
     }
-    return std::ios::in | std::ios::binary;
+    return {};
 }
 
 }  // namespace
+
+std::size_t readCapFor(const std::string& fileName) {
+    if (endsWith(fileName, ".pt")) return patternFileCap;
+    if (endsWith(fileName, ".pat") || endsWith(fileName, ".3d-pat") || endsWith(fileName, ".3d-pipe-pat"))
+        return patternSetCap;
+    return mazefileCap;
+}
+
+int TextFiles::Slot::get() {
+    const int c = peek();
+    if (c != endOfFile) ++start;
+    return c;
+}
+
+int TextFiles::Slot::peek() {
+    if (start == end) {
+        if (left == 0) return endOfFile;
+        ssize_t n;
+        do n = ::read(file.fd(), buffer.get(), std::min(readAhead, left));
+        while (n < 0 && errno == EINTR);
+        if (n <= 0) {
+            left = 0;
+            return endOfFile;
+        }
+        start = 0;
+        end = static_cast<std::size_t>(n);
+        left -= end;
+    }
+    return static_cast<unsigned char>(buffer[start]);
+}
 
 std::string formatNumber(double value) {
     // Not-a-number and infinities cannot be read back; zero stands in, as for "-0".
@@ -40,18 +80,32 @@ TextFiles::Slot* TextFiles::slot(int number) {
 bool TextFiles::open(int number, const std::string& fileName, FileMode mode) {
     Slot* s = slot(number);
     if (!s) return false;
-    s->stream.reset();
-    if (fileName.empty()) return false;
-    auto stream = std::make_unique<std::fstream>(fileName, streamMode(mode));
-    if (!stream->is_open()) return false;
-    s->stream = std::move(stream);
+    *s = Slot{};
+    FileHandle file = openFor(fileName, mode);
+    if (!file) return false;
+    s->file = std::move(file);
     s->mode = mode;
-    s->afterComma = false;
+    if (mode == FileMode::Input) {
+        s->buffer = std::make_unique<char[]>(readAhead);
+        s->left = readCapFor(fileName);
+    }
     return true;
 }
 
+std::string TextFiles::openTemporary(int number, const std::string& target) {
+    Slot* s = slot(number);
+    if (!s) return {};
+    *s = Slot{};
+    std::string name;
+    FileHandle file = createTemporaryBeside(target, name);
+    if (!file) return {};
+    s->file = std::move(file);
+    s->mode = FileMode::Create;
+    return name;
+}
+
 void TextFiles::close(int number) {
-    if (Slot* s = slot(number)) s->stream.reset();
+    if (Slot* s = slot(number)) *s = Slot{};
 }
 
 void TextFiles::closeAll() {
@@ -59,40 +113,38 @@ void TextFiles::closeAll() {
 }
 
 bool TextFiles::isOpen(int number) const {
-    return number >= 1 && number <= count && slots_[static_cast<std::size_t>(number)].stream != nullptr;
+    return number >= 1 && number <= count && static_cast<bool>(slots_[static_cast<std::size_t>(number)].file);
 }
 
 bool TextFiles::writeLine(int number, const std::vector<FileValue>& values) {
     Slot* s = slot(number);
-    if (!s || !s->stream || s->mode == FileMode::Input) return false;
+    if (!s || !s->file || s->mode == FileMode::Input) return false;
     std::string line;
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (i > 0) line += ',';
         if (values[i].number) line += formatNumber(*values[i].number);
     }
     line += "\r\n";
-    // Flushed at once so a file that stays open is complete on disk after every line.
-    s->stream->write(line.data(), static_cast<std::streamsize>(line.size()));
-    s->stream->flush();
-    return static_cast<bool>(*s->stream);
+    // Written at once so a file that stays open is complete on disk after every line.
+    return writeAll(s->file.fd(), line.data(), line.size());
 }
 
 ReadValue TextFiles::read(int number) {
     ReadValue result;
     Slot* s = slot(number);
-    if (!s || !s->stream || s->mode != FileMode::Input) {
+    if (!s || !s->file || s->mode != FileMode::Input) {
         result.atEnd = true;
         return result;
     }
-    std::istream& in = *s->stream;
+    Slot& in = *s;
     std::string text;
     int c = in.get();
-    if (c == std::char_traits<char>::eof() && !s->afterComma) {
+    if (c == endOfFile && !s->afterComma) {
         result.atEnd = true;
         return result;
     }
     s->afterComma = false;
-    for (; c != std::char_traits<char>::eof(); c = in.get()) {
+    for (; c != endOfFile; c = in.get()) {
         if (c == ',') {
             s->afterComma = true;
             break;

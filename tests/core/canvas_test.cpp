@@ -236,5 +236,24 @@ TEST(CanvasVersion, MovesOnChangesOnly) {
     EXPECT_GT(canvas.version(), v);
 }
 
+
+// The surface never grows past what the screens show, however large the window
+// grows; within the limit it follows the window as before.
+TEST(CanvasSize, NeverGrowsPastTheLimit) {
+    Canvas canvas(100, 80);
+    canvas.setSizeLimit(1280, 1024);
+    canvas.resize(32767, 32767);
+    EXPECT_EQ(canvas.width(), 1280);
+    EXPECT_EQ(canvas.height(), 1024);
+    canvas.resize(640, 480);
+    EXPECT_EQ(canvas.width(), 640);
+    EXPECT_EQ(canvas.height(), 480);
+    canvas.setSizeLimit(100000, 100000);  // no screen is that large: the largest surface holds
+    canvas.resize(100000, 50);
+    EXPECT_EQ(canvas.width(), largestSurfaceSide);
+    EXPECT_EQ(canvas.height(), 50);
+    EXPECT_EQ(canvas.point(largestSurfaceSide - 1, 49), 0);
+}
+
 }  // namespace
 }  // namespace tarnwick

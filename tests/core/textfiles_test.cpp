@@ -9,6 +9,8 @@
 
 #include "platform/textfiles.h"
 
+#include <sys/stat.h>
+
 namespace tarnwick {
 namespace {
 
@@ -190,6 +192,64 @@ TEST_F(TextFilesTest, NumbersAreIndependent) {
     files.closeAll();
     EXPECT_EQ(contents("one.txt"), "1\r\n11\r\n");
     EXPECT_EQ(contents("eight.txt"), "8\r\n");
+}
+
+
+// Names that lead to no regular file: each fails to open at once, for reading
+// and for writing, and leaves what is behind the name alone.
+TEST_F(TextFilesTest, OnlyRegularFilesOpen) {
+    fs::create_directory("folder.maze");
+    ASSERT_EQ(::mkfifo("pipe.maze", 0600), 0);
+    fs::create_symlink("/dev/zero", "zero.pt");
+    fs::create_symlink("pipe.maze", "link-to-pipe.maze");
+    for (const char* name : {"folder.maze", "pipe.maze", "zero.pt", "link-to-pipe.maze"}) {
+        SCOPED_TRACE(name);
+        for (FileMode mode : {FileMode::Input, FileMode::Output, FileMode::Append, FileMode::Create}) {
+            EXPECT_FALSE(files.open(1, name, mode));
+            EXPECT_FALSE(files.isOpen(1));
+        }
+    }
+    EXPECT_TRUE(fs::is_fifo("pipe.maze"));
+    // A link to a regular file is followed.
+    writeRaw("real.pt", "4\r\n");
+    fs::create_symlink("real.pt", "linked.pt");
+    ASSERT_TRUE(files.open(1, "linked.pt", FileMode::Input));
+    EXPECT_EQ(readAll(1), "4 <end>");
+}
+
+// What lies past a file's cap counts as the end of the file, so a huge file
+// costs no more than its cap; the caps follow the kind of file.
+TEST_F(TextFilesTest, ReadsStopAtTheCapOfTheirKind) {
+    EXPECT_EQ(readCapFor("up.pt"), patternFileCap);
+    EXPECT_EQ(readCapFor("mine.3d-pipe-pat"), patternSetCap);
+    EXPECT_EQ(readCapFor("castle.maze"), mazefileCap);
+    // One value as long as the cap and a bit: read as one value, then the end.
+    writeRaw("Left.pt", std::string(patternFileCap + 10, '7') + ",3,9999,88\r\n");
+    ASSERT_TRUE(files.open(1, "Left.pt", FileMode::Input));
+    const ReadValue big = files.read(1);
+    EXPECT_FALSE(big.atEnd);
+    EXPECT_TRUE(files.read(1).atEnd);
+    // The same bytes in a mazefile are read to the end.
+    writeRaw("castle.maze", std::string(patternFileCap + 10, '7') + ",3,9999,88\r\n");
+    ASSERT_TRUE(files.open(2, "castle.maze", FileMode::Input));
+    files.read(2);
+    EXPECT_EQ(readAll(2), "3 9999 88 <end>");
+}
+
+// A new file is never opened through a name that exists, a link included; a
+// temporary takes the next free name and leaves what it found alone.
+TEST_F(TextFilesTest, NewFilesNeverReuseAName) {
+    writeRaw("target", "keep me");
+    fs::create_symlink("target", "castle.maze.saving");
+    EXPECT_FALSE(files.open(1, "castle.maze.saving", FileMode::Create));
+    EXPECT_EQ(files.openTemporary(1, "castle.maze"), "castle.maze.saving1");
+    ASSERT_TRUE(files.writeLine(1, {5}));
+    files.close(1);
+    EXPECT_EQ(contents("castle.maze.saving1"), "5\r\n");
+    EXPECT_EQ(contents("target"), "keep me");
+    EXPECT_TRUE(fs::is_symlink("castle.maze.saving"));
+    EXPECT_EQ(files.openTemporary(1, "nowhere/castle.maze"), "");
+    EXPECT_FALSE(files.isOpen(1));
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ struct MalformedCase {
     std::function<std::string(Record&)> text;  // the file, from a good record (changes it where the file does)
     std::vector<int> kept;                     // fields that keep the loading program's values
     int sectionsLoaded;                        // pattern files replaced, in section order
+    std::vector<int> unplaced = {};            // squares that end as not placed (all 0)
 };
 
 std::vector<int> fields(int from, int to) {
@@ -39,14 +40,23 @@ std::string joined(const Record& r, int count) {
 }
 
 // One field of a good file replaced by a value the setting refuses.
-MalformedCase refused(const char* what, int field, const char* value, std::vector<int> kept = {}) {
+MalformedCase refused(const char* what, int field, const char* value, std::vector<int> kept = {},
+                      std::vector<int> unplaced = {}) {
     if (kept.empty()) kept = {field};
     return {what,
             [field, value](Record& r) {
                 r[field - 1] = value;
                 return mazefileText(r, plainSections());
             },
-            kept, 12};
+            kept, 12, unplaced};
+}
+
+// The start and finish squares: refused wall sizes keep the loader's lattice,
+// on which the file's squares lie on no cell.
+std::vector<int> squares() {
+    std::vector<int> v = fields(6, 9);
+    for (int k : fields(11, 14)) v.push_back(k);
+    return v;
 }
 
 const std::vector<MalformedCase>& malformedCases() {
@@ -63,9 +73,9 @@ const std::vector<MalformedCase>& malformedCases() {
              return text;
          },
          fields(52, 87), 0},
-        refused("wall size 3", 16, "3", fields(16, 19)),
-        refused("unequal wall sizes", 17, "13", fields(16, 19)),
-        refused("grid step neither one nor two wall sizes", 18, "15", fields(16, 19)),
+        refused("wall size 3", 16, "3", fields(16, 19), squares()),
+        refused("unequal wall sizes", 17, "13", fields(16, 19), squares()),
+        refused("grid step neither one nor two wall sizes", 18, "15", fields(16, 19), squares()),
         refused("maze kind 7", 20, "7"),
         refused("a marker value as pen colour", 5, "350"),
         refused("a negative start colour", 10, "-5"),
@@ -111,7 +121,9 @@ TEST_F(MalformedMazefile, UnreachedAndRefusedValuesKeepTheirTargets) {
         for (int k = 1; k <= settingsCount; ++k) {
             if (k == 31 || k == 32) continue;  // the surface size is never read back
             const bool kept = std::find(c.kept.begin(), c.kept.end(), k) != c.kept.end();
-            if (kept) {
+            if (std::find(c.unplaced.begin(), c.unplaced.end(), k) != c.unplaced.end()) {
+                EXPECT_EQ(after[k - 1], "0") << "field " << k;
+            } else if (kept) {
                 if (c.kept.size() <= 4) {
                     ASSERT_NE(before[k - 1], inFile[k - 1]) << "field " << k << " shows no change";
                 }

@@ -14,6 +14,9 @@ namespace {
 long distinctValue(int k, const SettingField& s) {
     if (k == 16 || k == 17) return 12;
     if (k == 18 || k == 19) return 24;
+    // The start and finish squares on cells of that lattice, as the stages place them.
+    if (k == 6 || k == 7 || k == 11 || k == 12) return 1 + 12 + 24 * k;
+    if (k == 8 || k == 9 || k == 13 || k == 14) return 1 + 12 + 24 * (k - 2) + 12 - 3;
     switch (s.check) {
         case SettingCheck::Coordinate: return 100 + k;
         case SettingCheck::Colour: return 0x10000 + k;

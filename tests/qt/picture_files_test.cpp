@@ -6,6 +6,8 @@
 #include <fstream>
 #include <iterator>
 
+#include <sys/stat.h>
+
 #include "platform/picture_files.h"
 #include "support/headless_work_dir.h"
 
@@ -133,6 +135,35 @@ TEST_F(PictureFiles, BadFilesAreRefused) {
     }
     EXPECT_FALSE(loadPictureFile("no-such-file.bmp"));
     EXPECT_TRUE(loadPictureFile("good.bmp"));
+}
+
+// A tiny run-length file whose header claims more pixels than any screen shows
+// is refused before anything is decoded or allocated.
+TEST_F(PictureFiles, HeadersLargerThanAnyScreenAreRefused) {
+    std::string rle(64, '\0');
+    rle[0] = 'B', rle[1] = 'M';
+    putLe32(rle, 2, 64);
+    putLe32(rle, 10, 62);  // the pixels after a two-entry palette
+    putLe32(rle, 14, 40);
+    putLe32(rle, 18, 8000);
+    putLe32(rle, 22, 8000);
+    rle[26] = 1;             // planes
+    rle[28] = 8;             // bits a pixel
+    putLe32(rle, 30, 1);     // RLE8
+    rle[62] = 0, rle[63] = 1;  // end of the picture
+    writeBytes("huge.bmp", rle);
+    EXPECT_FALSE(loadPictureFile("huge.bmp"));
+}
+
+// Only a regular file is read: a device would read for ever, a FIFO blocks.
+TEST_F(PictureFiles, SpecialFilesAreRefusedWithoutWaiting) {
+    std::filesystem::create_directory("folder.bmp");
+    ASSERT_EQ(::mkfifo("pipe.bmp", 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", "zero.bmp");
+    for (const char* name : {"folder.bmp", "pipe.bmp", "zero.bmp"}) EXPECT_FALSE(loadPictureFile(name)) << name;
+    ASSERT_TRUE(savePictureFile(sample(), "good.bmp"));
+    std::filesystem::create_symlink("good.bmp", "linked.bmp");
+    EXPECT_TRUE(loadPictureFile("linked.bmp"));
 }
 
 }  // namespace

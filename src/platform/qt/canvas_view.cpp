@@ -1,7 +1,9 @@
 #include "platform/qt/canvas_view.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include "core/canvas.h"
 
@@ -16,6 +18,12 @@ CanvasView::CanvasView(QWidget* parent) : QWidget(parent) {
     QFont controlsFont = font();
     controlsFont.setPixelSize(10);
     setFont(controlsFont);
+}
+
+QSize CanvasView::screensSize() {
+    QRect all;
+    for (const QScreen* screen : QGuiApplication::screens()) all |= screen->geometry();
+    return all.isEmpty() ? QSize(800, 600) : all.size();
 }
 
 void CanvasView::takeFrame(const Canvas& canvas) {

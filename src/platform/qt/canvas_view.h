@@ -23,6 +23,9 @@ public:
 
     QSize sizeHint() const override { return {800, 600}; }
 
+    // The size of all screens together: no surface needs to be larger.
+    static QSize screensSize();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -2,7 +2,6 @@
 #include "platform/qt/picture_image.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QSaveFile>
@@ -10,14 +9,18 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/canvas.h"
+#include "platform/plain_file.h"
+
 namespace tarnwick {
 
 namespace {
 
-// Far above any window, far below what would exhaust memory.
-constexpr int maxSide = 20000;
+// No picture larger than the largest surface can be shown, so none is decoded:
+// the header is checked before the decoder allocates anything.
+constexpr int maxSide = largestSurfaceSide;
 constexpr int allocationLimitMb = 256;
-constexpr qint64 maxFileBytes = qint64(allocationLimitMb) * 1024 * 1024;
+constexpr std::size_t maxFileBytes = std::size_t(allocationLimitMb) * 1024 * 1024;
 
 std::uint32_t readLe(const QByteArray& bytes, int offset, int size) {
     std::uint32_t value = 0;
@@ -48,6 +51,7 @@ bool soundHeader(const QByteArray& bytes) {
         compression = readLe(bytes, fileHeader + 16, 4);
     }
     if (width <= 0 || width > maxSide || height == 0 || height < -maxSide || height > maxSide) return false;
+    if (width * (height < 0 ? -height : height) > largestSurfacePixels) return false;
     constexpr std::uint32_t uncompressed = 0, bitFields = 3;
     if (compression != uncompressed && compression != bitFields) return true;  // RLE: Qt checks the runs
     const std::int64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
@@ -91,9 +95,10 @@ bool savePictureFile(const Picture& picture, const std::string& fileName) {
 }
 
 std::optional<Picture> loadPictureFile(const std::string& fileName) {
-    QFile file(QString::fromStdString(fileName));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > maxFileBytes) return std::nullopt;
-    QByteArray bytes = file.readAll();
+    // Only a regular file: a device reads for ever and a FIFO blocks.
+    const std::optional<std::string> content = readRegularFile(fileName, maxFileBytes);
+    if (!content) return std::nullopt;
+    QByteArray bytes(content->data(), static_cast<qsizetype>(content->size()));
     if (!soundHeader(bytes)) return std::nullopt;
 
     QBuffer buffer(&bytes);

@@ -1,0 +1,190 @@
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "example_settings.h"
+#include "files/name_rule.h"
+#include "files/pattern_sections.h"
+#include "mazefile_helpers.h"
+#include "platform/plain_file.h"
+#include "support/headless_program.h"
+
+namespace tarnwick::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool anyLeftover() {
+    for (const auto& entry : fs::directory_iterator("."))
+        if (entry.path().string().find(".saving") != std::string::npos ||
+            entry.path().string().find(".kept") != std::string::npos)
+            return true;
+    return false;
+}
+
+class DrawingFiles : public HeadlessProgramTest {
+protected:
+    void SetUp() override { program.form.canvas.fillBox(0, 0, 49, 49, 0x0000FF); }
+    const std::string& lastMessage() { return program.platform.messages().back(); }
+    std::size_t messageCount() { return program.platform.messages().size(); }
+};
+
+TEST(ReservedNames, EveryFileOfTheProgramAndNoOther) {
+    for (const char* name : {"Left", "3dpipedown", "left2", "3dpipedown2", "drawing1", "drawing1b", "drawing3",
+                             "drawing4", "title", "temple", "space-station", "diamond", "christmas-tree",
+                             "example1", "example11", "credit1", "credit2"})
+        EXPECT_TRUE(isReservedName(name)) << name;
+    for (const char* name : {"castle", "left", "Title", "drawing5", "example12", "credit3", "temple ", "", "pt"})
+        EXPECT_FALSE(isReservedName(name)) << name;
+    EXPECT_EQ(programFileNames().size(), 24u + 5 + 1 + 8 + 13);
+}
+
+// A drawing saved under the name of one of the program's own files would be
+// overwritten by it, or overwrite what it relies on: the name is refused and
+// the program's file stays as it was.
+TEST_F(DrawingFiles, SavingUnderAProgramFileNameIsRefused) {
+    for (const char* name : {"drawing3", "temple", "title", "example1", "Left"}) {
+        SCOPED_TRACE(name);
+        writeFileBytes(std::string(name) + ".bmp", "the program's own");
+        program.form.savedrawingfiles(name);
+        EXPECT_EQ(lastMessage(), "Error: bad file name.");
+        EXPECT_EQ(fileBytes(std::string(name) + ".bmp"), "the program's own");
+        EXPECT_FALSE(fs::exists(std::string(name) + ".maze") && std::string(name) != "temple");
+    }
+    EXPECT_FALSE(anyLeftover());
+}
+
+// Whatever stands in the way, a failed save leaves the earlier pair exactly as it was.
+TEST_F(DrawingFiles, AFailedSaveLeavesTheEarlierPairExactly) {
+    program.form.savedrawingfiles("castle");
+    const std::string maze = fileBytes("castle.maze"), picture = fileBytes("castle.bmp");
+    program.form.canvas.fillBox(0, 0, 49, 49, 0x00FF00);
+    fs::remove("castle.maze");
+    fs::create_directory("castle.maze");  // the mazefile cannot take its place
+    fs::create_directory("castle.maze/inside");
+    program.form.savedrawingfiles("castle");
+    EXPECT_EQ(lastMessage(), "Error: bad file name.");
+    EXPECT_EQ(fileBytes("castle.bmp"), picture);
+    EXPECT_TRUE(fs::is_directory("castle.maze/inside"));
+    EXPECT_FALSE(anyLeftover());
+    // And the other way round.
+    fs::remove_all("castle.maze");
+    writeFileBytes("castle.maze", maze);
+    fs::remove("castle.bmp");
+    fs::create_directory("castle.bmp");
+    program.form.savedrawingfiles("castle");
+    EXPECT_EQ(fileBytes("castle.maze"), maze);
+    EXPECT_FALSE(anyLeftover());
+}
+
+// When the second file cannot take its place, the first one goes back.
+TEST(KeptFiles, PutBackRestoresTheEarlierFileOrNone) {
+    TempWorkDir dir;
+    writeFileBytes("old.bmp", "earlier");
+    std::string kept;
+    ASSERT_TRUE(keepAside("old.bmp", kept));
+    ASSERT_FALSE(kept.empty());
+    writeFileBytes("new.tmp", "later");
+    ASSERT_TRUE(renameFile("new.tmp", "old.bmp"));
+    putBack("old.bmp", kept);
+    EXPECT_EQ(fileBytes("old.bmp"), "earlier");
+    EXPECT_FALSE(fs::exists(kept));
+    // No earlier file: putting back removes the new one.
+    ASSERT_TRUE(keepAside("fresh.bmp", kept));
+    EXPECT_TRUE(kept.empty());
+    writeFileBytes("fresh.bmp", "later");
+    putBack("fresh.bmp", kept);
+    EXPECT_FALSE(fs::exists("fresh.bmp"));
+}
+
+// Temporaries never go through a name that is there already: a planted link
+// leaves its target alone, and the save still succeeds.
+TEST_F(DrawingFiles, PlantedTemporariesAreNeitherFollowedNorLeftBehind) {
+    writeFileBytes("victim", "keep me");
+    fs::create_symlink("victim", "castle.maze.saving");
+    fs::create_symlink("victim", "castle.bmp.saving");
+    program.form.savedrawingfiles("castle");
+    EXPECT_EQ(fileBytes("victim"), "keep me");
+    EXPECT_TRUE(fs::is_symlink("castle.maze.saving"));
+    EXPECT_TRUE(fs::is_regular_file("castle.maze"));
+    EXPECT_GT(fs::file_size("castle.bmp"), 1000u);
+    EXPECT_FALSE(fs::exists("castle.maze.saving1") || fs::exists("castle.bmp.saving1"));
+}
+
+// A typed name that leads to no regular file gets the panel's message at once.
+TEST_F(DrawingFiles, LoadingSpecialFilesFailsAtOnce) {
+    program.form.savedrawingfiles("good");
+    fs::create_directory("folder.maze");
+    fs::copy_file("good.bmp", "folder.bmp");
+    ASSERT_EQ(::mkfifo("pipe.maze", 0600), 0);
+    fs::copy_file("good.bmp", "pipe.bmp");
+    fs::create_symlink("/dev/zero", "zero.maze");
+    fs::copy_file("good.bmp", "zero.bmp");
+    for (const char* name : {"folder", "pipe", "zero"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(program.form.loaddrawingfiles(name));
+        EXPECT_EQ(lastMessage(), "Error: can't find file.");
+    }
+    fs::copy_file("good.maze", "zeropicture.maze");
+    fs::create_symlink("/dev/zero", "zeropicture.bmp");
+    ASSERT_EQ(::mkfifo("pipepicture.bmp", 0600), 0);
+    fs::copy_file("good.maze", "pipepicture.maze");
+    for (const char* name : {"zeropicture", "pipepicture"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(program.form.loaddrawingfiles(name));
+        EXPECT_EQ(lastMessage(), "Error: can't find bitmap.");
+    }
+    EXPECT_FALSE(program.form.files.isOpen(1));
+}
+
+// A pattern file that cannot be replaced keeps its earlier content whole; the
+// failure is told once, and the other pattern files are loaded.
+TEST_F(DrawingFiles, APatternFileIsReplacedWholeOrNotAtAll) {
+    for (int section = 1; section <= sectionCount; ++section)
+        writeFileBytes(sectionPatternFile(section), "7\r\n9999,88\r\n");
+    fs::remove("up.pt");
+    fs::create_directory("up.pt");
+    std::vector<std::string> record = recordTexts(program.form);
+    writeFileBytes("load.maze", mazefileText(record, plainSections()));
+    const std::size_t before = messageCount();
+    applyMazefile(program.form, "load.maze");
+    ASSERT_EQ(messageCount(), before + 1);
+    EXPECT_EQ(lastMessage(), "Error: bad file name.");
+    EXPECT_TRUE(fs::is_directory("up.pt"));
+    EXPECT_EQ(fileBytes("Left.pt"), "1\r\n9999,88\r\n");
+    EXPECT_EQ(fileBytes("3dpipedown.pt"), "4\r\n9999,88\r\n");
+    EXPECT_FALSE(anyLeftover());
+}
+
+// A section without a move code plays like the empty pattern, so it is loaded as one.
+TEST_F(DrawingFiles, SectionsWithoutAMoveLoadAsTheEmptyPattern) {
+    std::string sections;
+    for (int i = 0; i < 2000; ++i) sections += "0\r\n";
+    sections += "9999,88\r\n";
+    for (int section = 2; section <= 11; ++section) sections += std::to_string((section - 1) % 4 + 1) + "\r\n9999,88\r\n";
+    sections += "7\r\n,\r\n9999,88\r\n";
+    writeFileBytes("load.maze", mazefileText(recordTexts(program.form), sections));
+    applyMazefile(program.form, "load.maze");
+    EXPECT_EQ(fileBytes("Left.pt"), "9999,88\r\n");
+    EXPECT_EQ(fileBytes("Right.pt"), "2\r\n9999,88\r\n");
+    EXPECT_EQ(fileBytes("3dpipedown.pt"), "9999,88\r\n");
+}
+
+// A file may ask for a window larger than every screen: it gets the screens' size.
+TEST_F(DrawingFiles, WindowSizesStayWithinTheScreens) {
+    Form57& f = program.form;
+    f.canvas.setSizeLimit(1024, 768);
+    f.ui.setWindowState(WindowState::Normal);
+    std::vector<std::string> record = recordTexts(f);
+    record[35] = "150000";  // height
+    record[36] = "150000";  // width
+    writeFileBytes("huge.maze", mazefileText(record, plainSections()));
+    applyMazefile(f, "huge.maze");
+    EXPECT_EQ(f.ui.window().width, 1024 * 15);
+    EXPECT_EQ(f.ui.window().height, 768 * 15);
+}
+
+}  // namespace
+}  // namespace tarnwick::test

@@ -89,6 +89,19 @@ const std::vector<MalformedCase>& malformedCases() {
         refused("difficulty level 9", 21, "9"),
         refused("a huge random pattern size", 76, "100000"),
         refused("a cursor far off any window", 1, "1e300"),
+        // Settings that each fit alone but not together: maze making never ended on them.
+        {"a 3d-pipe maze on a grid step of one wall size",
+         [](Record& r) {
+             r[19] = "1";
+             return mazefileText(r, plainSections());
+         },
+         fields(16, 20), 12, squares()},
+        {"a start square off the lattice",
+         [](Record& r) {
+             r[5] = "350";
+             return mazefileText(r, plainSections());
+         },
+         {}, 12, fields(6, 9)},
     };
     return cases;
 }

@@ -4,6 +4,7 @@
 
 #include <thread>
 
+#include "platform/qt/canvas_view.h"
 #include "window_fixture.h"
 
 namespace tarnwick::test {
@@ -71,6 +72,16 @@ TEST_F(WindowCanvas, FollowsTheSurfacesSize) {
     pumpFor(std::chrono::milliseconds(20));
     EXPECT_GT(canvas.width(), 0);
     EXPECT_GT(canvas.height(), 0);
+}
+
+// A window made larger than all screens together keeps a canvas the screens can show.
+TEST_F(WindowCanvas, NeverGrowsPastTheScreens) {
+    const QSize screens = CanvasView::screensSize();
+    platform.window().resize(screens.width() * 4, screens.height() * 4);
+    pumpFor(std::chrono::milliseconds(100));
+    EXPECT_GT(platform.surface().width(), screens.width());
+    EXPECT_EQ(canvas.width(), screens.width());
+    EXPECT_LE(canvas.height(), screens.height());
 }
 
 }  // namespace

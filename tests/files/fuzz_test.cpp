@@ -45,7 +45,9 @@ TEST_F(Fuzz, RandomMazefilesLeaveSoundSettings) {
         ASSERT_EQ(f.gridstepy, f.gridstepx);
         ASSERT_GE(f.mazekind, 0);
         ASSERT_LE(f.mazekind, 2);
-        if (f.mazekind == 1) ASSERT_EQ(f.gridstepx, 2 * f.wallsizex) << "round " << round;
+        if (f.mazekind == 1) {
+            ASSERT_EQ(f.gridstepx, 2 * f.wallsizex) << "round " << round;
+        }
         ASSERT_GE(f.canvas.backColour(), 0);
         ASSERT_LE(f.canvas.backColour(), 0xFFFFFF);
         ASSERT_GT(f.ui.window().width, 0);

@@ -2,7 +2,10 @@
 #include <string>
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include "example_settings.h"
 #include "files/name_rule.h"
@@ -155,6 +158,34 @@ TEST_F(DrawingFiles, APatternFileIsReplacedWholeOrNotAtAll) {
     EXPECT_TRUE(fs::is_directory("up.pt"));
     EXPECT_EQ(fileBytes("Left.pt"), "1\r\n9999,88\r\n");
     EXPECT_EQ(fileBytes("3dpipedown.pt"), "4\r\n9999,88\r\n");
+    EXPECT_FALSE(anyLeftover());
+}
+
+// A disk that fills up halfway through a pattern file: the earlier file stays
+// whole, and no temporary is left.
+TEST_F(DrawingFiles, APatternFileCutShortByAFullDiskIsNotLoaded) {
+    for (int section = 1; section <= sectionCount; ++section)
+        writeFileBytes(sectionPatternFile(section), "7\r\n9999,88\r\n");
+    std::string sections;
+    for (int section = 1; section <= sectionCount; ++section) {
+        for (int i = 0; i < 100; ++i) sections += "3\r\n";
+        sections += "9999,88\r\n";
+    }
+    writeFileBytes("load.maze", mazefileText(recordTexts(program.form), sections));
+    ASSERT_TRUE(program.form.files.open(1, "load.maze", FileMode::Input));
+    // Files may grow to 64 bytes only, as on a disk with that much room left.
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 64;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    program.form.applymazefile(Form57::MazefileReader::LoadPanel, 0);
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(lastMessage(), "Error: bad file name.");
+    for (int section = 1; section <= sectionCount; ++section)
+        EXPECT_EQ(fileBytes(sectionPatternFile(section)), "7\r\n9999,88\r\n") << section;
     EXPECT_FALSE(anyLeftover());
 }
 

@@ -68,7 +68,7 @@ bool fitsMazeKind(long kind, WallSet walls) { return kind != 1 || walls.step == 
 // Such a square counts as not placed, and the program places it on a cell.
 void keepSquareOnLattice(Num& x1, Num& y1, Num& x2, Num& y2, WallSet walls) {
     const bool placed = x1 != x2 && y1 != y2 && x1 >= 0 && y1 >= 0 && x2 >= 0 && y2 >= 0;
-    if (!placed) return;
+    if (!placed || walls.step <= 0) return;  // no lattice yet: nothing to place on
     const auto onLattice = [walls](long corner) {
         const long offset = corner - 1 - walls.wall;
         return offset >= 0 && offset % walls.step == 0;

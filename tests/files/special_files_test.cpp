@@ -203,6 +203,16 @@ TEST_F(DrawingFiles, SectionsWithoutAMoveLoadAsTheEmptyPattern) {
     EXPECT_EQ(fileBytes("3dpipedown.pt"), "9999,88\r\n");
 }
 
+// A record that ends after the squares, read by a program that has no lattice yet.
+TEST_F(DrawingFiles, SquaresWithoutALatticeAreTakenAsTheyAre) {
+    Form57& f = program.form;
+    f.wallsizex = f.wallsizey = f.gridstepx = f.gridstepy = Num();
+    writeFileBytes("squares.maze", "10,10,19,19,0,71,561,78,568");
+    applyMazefile(f, "squares.maze");
+    EXPECT_EQ(f.startx1, 71);
+    EXPECT_EQ(f.starty2, 568);
+}
+
 // A file may ask for a window larger than every screen: it gets the screens' size.
 TEST_F(DrawingFiles, WindowSizesStayWithinTheScreens) {
     Form57& f = program.form;

@@ -50,7 +50,7 @@ std::array<SettingField, settingsCount + 1> buildTable() {
     t[25] = range(&State::playoption, 0, 2);
     t[26] = range(&State::endpointoption, 0, 3);
     t[27] = field(&State::notrail, C::Short);
-    t[28] = range(&State::creationmode, -1, 1);
+    t[28] = field(&State::creationmode, C::Creator);
     t[29] = range(&State::pathsize, 1, 2);
     t[30] = field(&State::autominimizeon);
     t[31] = window(T::SurfaceWidth, C::Whole);
@@ -133,6 +133,12 @@ std::optional<long> acceptedValue(const SettingField& setting, const ReadValue& 
         case C::Coordinate: ok = within(-20000, 20000); break;
         case C::Colour: ok = within(0, 0xFFFFFF) && !within(300, 400); break;
         case C::Range: ok = within(setting.lo, setting.hi); break;
+        case C::Creator:
+            // Neither the user nor the computer would make the maze with 0; the
+            // menu ticks already show the computer for it.
+            ok = within(-1, 1);
+            if (ok && v == 0) return 1L;
+            break;
         case C::DrawingMode: ok = v == 0; break;
         case C::Twips: ok = within(-150000, 150000); break;
         case C::TwipsSize: ok = within(1500, 150000); break;

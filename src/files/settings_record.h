@@ -37,6 +37,7 @@ enum class SettingCheck {
     Coordinate,   // a pixel position on any real window
     Colour,       // 0..&HFFFFFF, not a marker value 300..400
     Range,        // lo..hi
+    Creator,      // -1 the user, 1 the computer; 0 is taken as 1, as the menu ticks show it
     DrawingMode,  // programmode: only 0, the drawing stage, is taken from a file
     Twips,        // a window position
     TwipsSize,    // a window size, neither 0 nor huge

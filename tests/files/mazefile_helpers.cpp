@@ -22,6 +22,7 @@ long distinctValue(int k, const SettingField& s) {
         case SettingCheck::Colour: return 0x10000 + k;
         case SettingCheck::Range: return s.lo < 0 ? s.lo : s.hi;
         case SettingCheck::DrawingMode: return 0;
+        case SettingCheck::Creator: return 1;  // a new program starts at -1
         case SettingCheck::Twips: return 1500 + 15 * k;
         case SettingCheck::TwipsSize: return 3000 + 15 * k;
         default: return 1000 + k;

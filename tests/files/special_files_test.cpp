@@ -213,6 +213,20 @@ TEST_F(DrawingFiles, SquaresWithoutALatticeAreTakenAsTheyAre) {
     EXPECT_EQ(f.starty2, 568);
 }
 
+// With creation mode 0 neither the user nor the computer would make the maze;
+// the menu shows the computer, and so the computer makes it.
+TEST_F(DrawingFiles, CreationModeZeroIsTheComputer) {
+    Form57& f = program.form;
+    for (const auto& [text, expected] : {std::pair{"0", 1}, {"-1", -1}, {"1", 1}}) {
+        std::vector<std::string> record = recordTexts(f);
+        record[27] = text;
+        writeFileBytes("mode.maze", mazefileText(record, plainSections()));
+        f.creationmode = 5;
+        applyMazefile(f, "mode.maze");
+        EXPECT_EQ(f.creationmode, expected) << text;
+    }
+}
+
 // A file may ask for a window larger than every screen: it gets the screens' size.
 TEST_F(DrawingFiles, WindowSizesStayWithinTheScreens) {
     Form57& f = program.form;

@@ -20,10 +20,10 @@ CanvasView::CanvasView(QWidget* parent) : QWidget(parent) {
     setFont(controlsFont);
 }
 
-QSize CanvasView::screensSize() {
+QSize CanvasView::surfaceLimit() {
     QRect all;
     for (const QScreen* screen : QGuiApplication::screens()) all |= screen->geometry();
-    return all.isEmpty() ? QSize(800, 600) : all.size();
+    return all.size().expandedTo(QSize(3840, 2160));
 }
 
 void CanvasView::takeFrame(const Canvas& canvas) {

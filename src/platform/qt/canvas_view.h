@@ -23,8 +23,10 @@ public:
 
     QSize sizeHint() const override { return {800, 600}; }
 
-    // The size of all screens together: no surface needs to be larger.
-    static QSize screensSize();
+    // The largest canvas worth keeping: all screens together, and at least a 4K
+    // screen, so that a window somewhat larger than a small screen keeps its
+    // whole canvas. A larger window shows the background colour beyond it.
+    static QSize surfaceLimit();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -89,8 +89,8 @@ void QtPlatform::queueCanvasResize() {
     queue_.push([this] {
         canvasResizeQueued_ = false;
         const CanvasView& view = window_->surface();
-        const QSize screens = CanvasView::screensSize();
-        canvas_->setSizeLimit(screens.width(), screens.height());
+        const QSize limit = CanvasView::surfaceLimit();
+        canvas_->setSizeLimit(limit.width(), limit.height());
         canvas_->resize(view.width(), view.height());
     });
 }

@@ -79,7 +79,10 @@ static void patternsetkey(Form57& f, int keyCode, const FilePanel& panel,
     if (keyCode == 13) {
         const std::string name = drawingName(f.ui.control(panel.box).text);
         leavepatternfiles(f);
-        if (!isSetName(name) || !(f.*job)(patternsetfilename(f.mazekind, name))) {
+        // A set's own extension keeps it off the program's files, but a name the program
+        // keeps for itself is refused here as in the drawing panels.
+        const bool nameTaken = job == &Form57::savepatternset && isReservedName(name);
+        if (!isSetName(name) || nameTaken || !(f.*job)(patternsetfilename(f.mazekind, name))) {
             f.platform.messageBox(failure);
         } else {
             f.ui.refreshFileList(savePanel.list);
@@ -124,15 +127,21 @@ bool Form57::savepatternset(const std::string& fileName) {
 }
 
 // A pattern file is replaced only by a complete section: when the set ends
-// early, the patterns from its cut-off section on stay as they were.
+// early, the patterns from its cut-off section on stay as they were. A pattern
+// file that could not be replaced (a full disk) keeps its earlier content, and
+// the user is told once.
 bool Form57::loadpatternset(const std::string& fileName) {
     if (fileName.empty() || !files.open(1, fileName, FileMode::Input)) return false;
+    bool written = true;
     for (long pattern = 1; pattern <= 4; ++pattern) {
         const auto section = readPatternSection(files, 1, pattern == 4, direction);
         if (!section) break;
-        writePatternFile(files, static_cast<int>(pattern) + 1, patternfilename(mazekind, pattern), *section);
+        written = writePatternFile(files, static_cast<int>(pattern) + 1, patternfilename(mazekind, pattern),
+                                   *section) &&
+                  written;
     }
     for (int number = 1; number <= TextFiles::count; ++number) files.close(number);
+    if (!written) platform.messageBox("Error: bad file name.");
     return true;
 }
 

@@ -224,6 +224,34 @@ TEST_F(PatternSets, ASetThatCannotBeWrittenWholeIsReportedAndRemoved) {
     EXPECT_FALSE(fs::is_regular_file("full.pat"));
 }
 
+TEST_F(PatternSets, NamesOfTheProgramsOwnFilesAreRefusedForSaving) {
+    writeKind(0, resetLeft, resetRight, resetUp, resetDown);
+    for (const char* name : {"temple", "drawing3", "Left", "example1"}) {
+        SCOPED_TRACE(name);
+        const std::size_t shown = messages().size();
+        save(name);
+        ASSERT_EQ(messages().size(), shown + 1);
+        EXPECT_EQ(messages().back(), "Error: bad file name.");
+        EXPECT_FALSE(fs::exists(std::string(name) + ".pat"));
+    }
+}
+
+// A pattern file that cannot be replaced keeps what it held; the others load, and
+// the user hears of it once.
+TEST_F(PatternSets, APatternFileThatCannotBeReplacedIsToldOnce) {
+    writeKind(0, resetLeft, resetRight, resetUp, resetDown);
+    writeBytes("moves.pat", lines({"3", "9999,88", "3", "9999,88", "3", "9999,88", "3", "9999,88"}));
+    fs::remove("Right.pt");
+    fs::create_directory("Right.pt");
+    const std::size_t shown = messages().size();
+    load("moves");
+    ASSERT_EQ(messages().size(), shown + 1);
+    EXPECT_EQ(messages().back(), "Error: bad file name.");
+    EXPECT_EQ(fileBytes("Left.pt"), "3\r\n9999,88\r\n");
+    EXPECT_TRUE(fs::is_directory("Right.pt"));
+    EXPECT_EQ(fileBytes("down.pt"), "3\r\n9999,88\r\n");
+}
+
 // ---- the panels ----
 
 TEST_F(PatternSets, OpeningDisablesTheOtherPanelsAndKeepsTheEditItems) {

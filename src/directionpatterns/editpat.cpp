@@ -182,7 +182,10 @@ void Form57::editorreplay() {
     const std::string name = patternfilename(mazekind, editedpattern);
     bool written = files.open(1, name, FileMode::Output);
     for (const long value : stored) written = files.writeLine(1, {value}) && written;
+    written = files.close(1) && written;
     if (!written) reportfilefailure(name);
+    // The recording adds to the file line by line, so each move is on disk once made.
+    files.open(1, name, FileMode::Append);
     files.open(2, patterncopyname(mazekind, editedpattern), FileMode::Input);
     editorlive = 1;
 }

@@ -33,12 +33,21 @@ std::string patterncopyname(long mazekind, long pattern) {
     return inRange(mazekind, pattern) ? copyNames[mazekind][pattern - 1] : "";
 }
 
+std::vector<FileValue> defaultpatternline(long pattern) { return {pattern, movesend, sectionend}; }
+
+void servePatternFiles(TextFiles& files) {
+    for (long kind = 0; kind <= 2; ++kind)
+        for (long pattern = 1; pattern <= 4; ++pattern)
+            files.serveFromMemory(patternfilename(kind, pattern), formatLine(defaultpatternline(pattern)));
+}
+
 void Form57::resetpatternfile(long kind, long pattern) {
     const std::string name = patternfilename(kind, pattern);
     if (name.empty()) return;
-    const bool written = files.open(1, name, FileMode::Output) &&
-                         files.writeLine(1, {pattern, movesend, sectionend});
-    files.close(1);
+    // Written even when the file cannot be opened: the copy in memory takes it.
+    const bool opened = files.open(1, name, FileMode::Output);
+    bool written = files.writeLine(1, defaultpatternline(pattern)) && opened;
+    written = files.close(1) && written;
     if (!written) reportfilefailure(name);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "platform/textfiles.h"
 
@@ -19,6 +20,13 @@ std::string patternsetfilename(long mazekind, const std::string& name);
 // Direction codes as the files hold them.
 inline constexpr long movesend = 9999;   // ends a pattern
 inline constexpr long sectionend = 88;   // follows 9999 on its line
+
+// What a pattern file holds after a reset: one step in its own direction.
+std::vector<FileValue> defaultpatternline(long pattern);
+
+// The twelve pattern files are read from memory (see TextFiles); one that
+// cannot be read serves its reset content.
+void servePatternFiles(TextFiles& files);
 
 // A value of a pattern file as its readers take it: the end of the file ends the
 // pattern as 9999 does; a value that is no whole number is no move (0).

@@ -1,8 +1,6 @@
 // Pattern sets: the four patterns of the current maze kind saved under a name and
 // loaded back, through the "Save pattern" and "Load pattern" panels.
-#include <filesystem>
 #include <string>
-#include <system_error>
 
 #include "core/file_panel.h"
 #include "directionpatterns/pattern_files.h"
@@ -109,8 +107,8 @@ void Form57::Text6_KeyDown(int keyCode) {
     patternsetkey(*this, keyCode, loadPanel, &Form57::loadpatternset, "Error: can't find file.");
 }
 
-// A set that could not be written whole is removed, so that no damaged set is
-// left to be loaded later.
+// The set takes its name only when written whole: after a failure the set saved
+// earlier under the name stays, and no damaged set is left to be loaded later.
 bool Form57::savepatternset(const std::string& fileName) {
     if (fileName.empty() || !files.open(1, fileName, FileMode::Output)) return false;
     bool written = true;
@@ -118,11 +116,8 @@ bool Form57::savepatternset(const std::string& fileName) {
         written = writePatternSection(files, static_cast<int>(pattern) + 1, patternfilename(mazekind, pattern), 1,
                                       direction) &&
                   written;
-    for (int number = 1; number <= 5; ++number) files.close(number);
-    if (!written) {
-        std::error_code error;
-        std::filesystem::remove(fileName, error);
-    }
+    written = files.close(1) && written;
+    for (int number = 2; number <= 5; ++number) files.close(number);
     return written;
 }
 

@@ -2,13 +2,10 @@
 
 #include <algorithm>
 
-#include "platform/plain_file.h"
 
 namespace tarnwick {
 
 namespace {
-
-FileValue asWritten(const ReadValue& v) { return v.empty ? FileValue{} : FileValue(v.value); }
 
 long asDirection(const ReadValue& v) {
     // Values outside any move code still stay in range when kept as a whole number.
@@ -34,7 +31,7 @@ bool writePatternSection(TextFiles& files, int in, const std::string& patternFil
             if (v.atEnd) break;
             direction = asDirection(v);
             if (v.value == movesend) break;
-            written = files.writeLine(out, {asWritten(v)}) && written;
+            written = files.writeLine(out, {keptValue(v)}) && written;
         }
         files.close(in);
     }
@@ -55,16 +52,12 @@ std::optional<std::vector<ReadValue>> readPatternSection(TextFiles& files, int i
 
 bool writePatternFile(TextFiles& files, int out, const std::string& patternFile,
                       const std::vector<ReadValue>& values) {
-    const std::string temporary = files.openTemporary(out, patternFile);
-    if (temporary.empty()) return false;
-    bool written = true;
+    // Every line is written even after a failure: a file served from memory keeps them.
+    bool written = files.open(out, patternFile, FileMode::Output);
     if (std::any_of(values.begin(), values.end(), mayBeMove))
-        for (const ReadValue& v : values) written = written && files.writeLine(out, {asWritten(v)});
-    written = written && files.writeLine(out, {movesend, sectionend});
-    files.close(out);
-    if (written && renameFile(temporary, patternFile)) return true;
-    removeFile(temporary);
-    return false;
+        for (const ReadValue& v : values) written = files.writeLine(out, {keptValue(v)}) && written;
+    written = files.writeLine(out, {movesend, sectionend}) && written;
+    return files.close(out) && written;
 }
 
 }  // namespace tarnwick

@@ -1,5 +1,6 @@
 #include "platform/plain_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -47,13 +48,7 @@ FileHandle openRegularForReading(const std::string& name) { return openChecked(n
 
 FileHandle openRegularForWriting(const std::string& name, WriteOpen how) {
     switch (how) {
-        case WriteOpen::Replace: {
-            // Checked before emptying, so that a device or FIFO behind the name is left alone.
-            FileHandle handle = openChecked(name, O_WRONLY | O_CREAT);
-            if (handle && ::ftruncate(handle.fd(), 0) != 0) return {};
-            return handle;
-        }
-        case WriteOpen::Append: return openChecked(name, O_WRONLY | O_CREAT | O_APPEND);
+        case WriteOpen::Append: return openChecked(name, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW);
         case WriteOpen::Exclusive: return openChecked(name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW);
     }
     return {};
@@ -86,6 +81,30 @@ std::optional<std::string> readRegularFile(const std::string& name, std::size_t 
         if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) return std::nullopt;
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
+}
+
+std::optional<std::string> readRegularFileStart(const std::string& name, std::size_t maxBytes) {
+    const FileHandle handle = openRegularForReading(name);
+    if (!handle) return std::nullopt;
+    std::string bytes;
+    char buffer[65536];
+    while (bytes.size() < maxBytes) {
+        const ssize_t n = ::read(handle.fd(), buffer, std::min(sizeof buffer, maxBytes - bytes.size()));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0) break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    return bytes;
+}
+
+bool nameIsFree(const std::string& name) {
+    struct stat info {};
+    return ::lstat(name.c_str(), &info) != 0 && errno == ENOENT;
+}
+
+bool replaceName(const std::string& from, const std::string& name) {
+    return !existsAsNonRegular(name) && renameFile(from, name);
 }
 
 bool writeAll(int fd, const char* data, std::size_t size) {

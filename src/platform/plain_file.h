@@ -24,9 +24,8 @@ private:
     int fd_ = -1;
 };
 
-// How a file is opened for writing.
+// How a file is opened for writing. Neither opens through a link.
 enum class WriteOpen {
-    Replace,    // created or emptied
     Append,     // created or added to
     Exclusive,  // created new: fails when anything (a link too) has the name
 };
@@ -35,8 +34,8 @@ enum class WriteOpen {
 // file: a device, a FIFO or a directory is refused without blocking on it.
 FileHandle openRegularForReading(const std::string& name);
 
-// Opens a file for writing; an existing name that is no regular file is refused
-// without blocking on it.
+// Opens a file for writing; an existing name that is no regular file, or a link,
+// is refused without blocking on it.
 FileHandle openRegularForWriting(const std::string& name, WriteOpen how);
 
 // A new, empty file beside `target` for writing it whole before it takes the
@@ -46,6 +45,18 @@ FileHandle createTemporaryBeside(const std::string& target, std::string& name);
 
 // The whole of a regular file of at most `maxBytes` bytes; nothing for anything else.
 std::optional<std::string> readRegularFile(const std::string& name, std::size_t maxBytes);
+
+// The first `maxBytes` bytes of a regular file, the rest left unread; nothing
+// when the name leads to no regular file or the read fails.
+std::optional<std::string> readRegularFileStart(const std::string& name, std::size_t maxBytes);
+
+// True when nothing at all has the name; a link that leads nowhere has it.
+bool nameIsFree(const std::string& name);
+
+// Puts the file `from` in the place of `name`: a link with that name is replaced
+// and its target left as it was; a name that leads to something other than a
+// regular file (a directory, a device) is refused. False when nothing moved.
+bool replaceName(const std::string& from, const std::string& name);
 
 // Writes all of `size` bytes; false on any failure.
 bool writeAll(int fd, const char* data, std::size_t size);

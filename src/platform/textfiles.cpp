@@ -2,33 +2,17 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
-#include <cmath>
 #include <unistd.h>
-
-#include "core/number_reader.h"
 
 namespace tarnwick {
 
 namespace {
 
-// Longer values cannot hold a sensible number; the rest of such a value is skipped.
-constexpr std::size_t maxValueLength = 400;
 constexpr std::size_t readAhead = 16 * 1024;
 constexpr int endOfFile = -1;
 
 bool endsWith(const std::string& name, const std::string& tail) {
     return name.size() >= tail.size() && name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-FileHandle openFor(const std::string& fileName, FileMode mode) {
-    switch (mode) {
-        case FileMode::Input: return openRegularForReading(fileName);
-        case FileMode::Output: return openRegularForWriting(fileName, WriteOpen::Replace);
-        case FileMode::Append: return openRegularForWriting(fileName, WriteOpen::Append);
-        case FileMode::Create: return openRegularForWriting(fileName, WriteOpen::Exclusive);
-    }
-    return {};
 }
 
 }  // namespace
@@ -63,13 +47,10 @@ int TextFiles::Slot::peek() {
     return static_cast<unsigned char>(buffer[start]);
 }
 
-std::string formatNumber(double value) {
-    // Not-a-number and infinities cannot be read back; zero stands in, as for "-0".
-    if (!std::isfinite(value) || value == 0) return "0";
-    // Fixed notation never uses an exponent, and whole values get no decimal point.
-    char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    return std::string(buffer, result.ptr);
+TextFiles::~TextFiles() { closeAll(); }
+
+void TextFiles::serveFromMemory(const std::string& fileName, std::string fallback) {
+    copies_[fileName].fallback = std::move(fallback);
 }
 
 TextFiles::Slot* TextFiles::slot(int number) {
@@ -77,14 +58,37 @@ TextFiles::Slot* TextFiles::slot(int number) {
     return &slots_[static_cast<std::size_t>(number)];
 }
 
+TextFiles::Copy* TextFiles::copyOf(const std::string& fileName) {
+    const auto it = copies_.find(fileName);
+    return it == copies_.end() ? nullptr : &it->second;
+}
+
+// Opens the file itself; the slot is left as it is when that fails.
+static bool openOnDisk(FileHandle& file, std::string& temporary, const std::string& fileName, FileMode mode) {
+    switch (mode) {
+        case FileMode::Input: file = openRegularForReading(fileName); break;
+        case FileMode::Output:
+            // Refused here as it would be at the end, before anything is written.
+            if (fileName.empty() || existsAsNonRegular(fileName)) return false;
+            file = createTemporaryBeside(fileName, temporary);
+            break;
+        case FileMode::Append: file = openRegularForWriting(fileName, WriteOpen::Append); break;
+        case FileMode::Create: file = openRegularForWriting(fileName, WriteOpen::Exclusive); break;
+    }
+    return static_cast<bool>(file);
+}
+
 bool TextFiles::open(int number, const std::string& fileName, FileMode mode) {
     Slot* s = slot(number);
     if (!s) return false;
-    *s = Slot{};
-    FileHandle file = openFor(fileName, mode);
-    if (!file) return false;
-    s->file = std::move(file);
+    close(number);
     s->mode = mode;
+    if (Copy* copy = copyOf(fileName)) return openServed(*s, *copy, fileName, mode);
+    if (!openOnDisk(s->file, s->temporary, fileName, mode)) {
+        *s = Slot{};
+        return false;
+    }
+    if (mode == FileMode::Output) s->name = fileName;
     if (mode == FileMode::Input) {
         s->buffer = std::make_unique<char[]>(readAhead);
         s->left = readCapFor(fileName);
@@ -92,10 +96,39 @@ bool TextFiles::open(int number, const std::string& fileName, FileMode mode) {
     return true;
 }
 
+bool TextFiles::openServed(Slot& s, Copy& copy, const std::string& fileName, FileMode mode) {
+    if (mode != FileMode::Output && mode != FileMode::Create && !copy.text) {
+        if (auto bytes = readRegularFileStart(fileName, readCapFor(fileName))) {
+            copy.text = std::move(*bytes);
+        } else if (nameIsFree(fileName)) {
+            if (mode == FileMode::Input) {
+                s = Slot{};
+                return false;
+            }
+            copy.text.emplace();
+        } else {
+            copy.text = copy.fallback;
+        }
+    }
+    if (mode == FileMode::Input) {
+        if (!copy.values)
+            copy.values = std::make_shared<const std::vector<ReadValue>>(
+                readValues(std::string_view(*copy.text).substr(0, readCapFor(fileName))));
+        s.served = copy.values;
+        return true;
+    }
+    if (mode != FileMode::Append) copy.text.emplace();
+    copy.values.reset();
+    s.copy = &copy;
+    s.failed = !openOnDisk(s.file, s.temporary, fileName, mode);
+    if (mode == FileMode::Output) s.name = fileName;
+    return !s.failed;
+}
+
 std::string TextFiles::openTemporary(int number, const std::string& target) {
     Slot* s = slot(number);
     if (!s) return {};
-    *s = Slot{};
+    close(number);
     std::string name;
     FileHandle file = createTemporaryBeside(target, name);
     if (!file) return {};
@@ -104,8 +137,29 @@ std::string TextFiles::openTemporary(int number, const std::string& target) {
     return name;
 }
 
-void TextFiles::close(int number) {
-    if (Slot* s = slot(number)) *s = Slot{};
+// A served file whose write reached its name is taken from the file again at
+// its next read; after a failed write the copy keeps what the program wrote.
+bool TextFiles::finish(Slot& s) {
+    if (s.mode == FileMode::Input) return true;
+    bool written = s.file && !s.failed;
+    s.file = FileHandle{};
+    if (!s.temporary.empty()) {
+        written = written && replaceName(s.temporary, s.name);
+        if (!written) removeFile(s.temporary);
+    }
+    if (s.copy && written) {
+        s.copy->text.reset();
+        s.copy->values.reset();
+    }
+    return written;
+}
+
+bool TextFiles::close(int number) {
+    Slot* s = slot(number);
+    if (!s) return true;
+    const bool written = finish(*s);
+    *s = Slot{};
+    return written;
 }
 
 void TextFiles::closeAll() {
@@ -113,52 +167,33 @@ void TextFiles::closeAll() {
 }
 
 bool TextFiles::isOpen(int number) const {
-    return number >= 1 && number <= count && static_cast<bool>(slots_[static_cast<std::size_t>(number)].file);
+    if (number < 1 || number > count) return false;
+    const Slot& s = slots_[static_cast<std::size_t>(number)];
+    return s.file || s.served || s.copy;
 }
 
 bool TextFiles::writeLine(int number, const std::vector<FileValue>& values) {
     Slot* s = slot(number);
-    if (!s || !s->file || s->mode == FileMode::Input) return false;
-    std::string line;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (i > 0) line += ',';
-        if (values[i].number) line += formatNumber(*values[i].number);
+    if (!s || s->mode == FileMode::Input || (!s->file && !s->copy)) return false;
+    const std::string line = formatLine(values);
+    if (s->copy) {
+        *s->copy->text += line;
+        s->copy->values.reset();
     }
-    line += "\r\n";
     // Written at once so a file that stays open is complete on disk after every line.
-    return writeAll(s->file.fd(), line.data(), line.size());
+    const bool written = s->file && writeAll(s->file.fd(), line.data(), line.size());
+    if (!written) s->failed = true;
+    return written;
 }
 
 ReadValue TextFiles::read(int number) {
-    ReadValue result;
     Slot* s = slot(number);
-    if (!s || !s->file || s->mode != FileMode::Input) {
-        result.atEnd = true;
-        return result;
+    if (s && s->served) {
+        if (s->next < s->served->size()) return (*s->served)[s->next++];
+        return ReadValue{.atEnd = true};
     }
-    Slot& in = *s;
-    std::string text;
-    int c = in.get();
-    if (c == endOfFile && !s->afterComma) {
-        result.atEnd = true;
-        return result;
-    }
-    s->afterComma = false;
-    for (; c != endOfFile; c = in.get()) {
-        if (c == ',') {
-            s->afterComma = true;
-            break;
-        }
-        if (c == '\n') break;
-        if (c == '\r') {
-            if (in.peek() == '\n') in.get();
-            break;
-        }
-        if (text.size() < maxValueLength) text += static_cast<char>(c);
-    }
-    result.empty = text.find_first_not_of(" \t") == std::string::npos;
-    result.value = result.empty ? 0 : readNumber(text);
-    return result;
+    if (!s || !s->file || s->mode != FileMode::Input) return ReadValue{.atEnd = true};
+    return readValue(*s, s->afterComma);
 }
 
 }  // namespace tarnwick

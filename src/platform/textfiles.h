@@ -1,38 +1,22 @@
 #pragma once
 #include <array>
 #include <cstddef>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "core/num.h"
 #include "platform/plain_file.h"
+#include "platform/text_values.h"
 
 namespace tarnwick {
 
-// One value of a text line: a number, or nothing (a never-set field).
-struct FileValue {
-    std::optional<double> number;
-
-    FileValue() = default;
-    FileValue(double v) : number(v) {}                                   // NOLINT
-    FileValue(long v) : number(static_cast<double>(v)) {}                 // NOLINT
-    FileValue(int v) : number(static_cast<double>(v)) {}                  // NOLINT
-    FileValue(Num v) {                                                    // NOLINT
-        if (v.assigned()) number = static_cast<double>(static_cast<long>(v));
-    }
-};
-
-// The result of reading one value. `atEnd` is set for a read past the end of
-// the file or from a number that is not open for reading; `value` is then 0.
-struct ReadValue {
-    double value = 0;
-    bool atEnd = false;
-    bool empty = false;  // the value's place held nothing
-};
-
-// Create opens a new file only: it fails when anything, a link included, has the name.
+// Output writes a new file beside the name, which takes the name's place when the
+// number is closed: a failed write leaves the earlier file as it was, and a link
+// with the name is replaced, never written through. Append adds to a regular file
+// and never opens through a link. Create opens a new file only: it fails when
+// anything, a link included, has the name.
 enum class FileMode { Input, Output, Append, Create };
 
 // How many bytes a reader takes from a file of each kind; what lies beyond counts
@@ -48,16 +32,33 @@ std::size_t readCapFor(const std::string& fileName);
 // comma-separated values ended by CR LF; numbers are written in plain decimal
 // with "." and no decimal point for whole numbers. Only regular files are
 // opened: a name that leads to a device, a FIFO or a directory fails to open.
+//
+// Files read over and over (the pattern files) can be served from memory: a
+// reader then takes the values of a copy and makes no system call. The copy is
+// taken from the file at the first read after the program wrote it whole; while
+// the program's last write of it failed, the copy is what the program wrote, so
+// nothing is lost on a disk that refuses it. A file that cannot be read (a
+// directory behind the name, say) serves its fallback text.
 class TextFiles {
 public:
     static constexpr int count = 8;
 
-    // Closes the number first if it is open. False when the file cannot be opened.
+    TextFiles() = default;
+    TextFiles(const TextFiles&) = delete;
+    TextFiles& operator=(const TextFiles&) = delete;
+    ~TextFiles();  // what is still being written takes its name
+
+    void serveFromMemory(const std::string& fileName, std::string fallback);
+
+    // Closes the number first if it is open. False when the file cannot be
+    // opened; a file served from memory still takes what is written to it then.
     bool open(int number, const std::string& fileName, FileMode mode);
     // Opens a new file beside `target` for writing (see createTemporaryBeside) and
     // returns its name; empty when none could be created.
     std::string openTemporary(int number, const std::string& target);
-    void close(int number);  // closing a closed number is no error
+    // Closing a closed number is no error. False when anything written through
+    // the number failed, or an Output file could not take its name.
+    bool close(int number);
     void closeAll();
     bool isOpen(int number) const;
 
@@ -66,9 +67,22 @@ public:
     ReadValue read(int number);
 
 private:
+    struct Copy {
+        std::string fallback;
+        std::optional<std::string> text;  // nothing: to be taken from the file
+        std::shared_ptr<const std::vector<ReadValue>> values;  // the text read, once
+    };
     struct Slot {
         FileHandle file;
         FileMode mode = FileMode::Input;
+        bool failed = false;    // a write went wrong
+        std::string temporary;  // an Output file, until it takes its name
+        std::string name;
+        Copy* copy = nullptr;   // the copy a served file's writes go to
+        // Reading from memory.
+        std::shared_ptr<const std::vector<ReadValue>> served;
+        std::size_t next = 0;
+        // Reading from the file.
         bool afterComma = false;  // a comma ended the last value, so another one follows
         std::unique_ptr<char[]> buffer;  // what was read ahead
         std::size_t start = 0, end = 0;
@@ -77,10 +91,11 @@ private:
         int peek();
     };
     Slot* slot(int number);
+    Copy* copyOf(const std::string& fileName);
+    bool openServed(Slot& s, Copy& copy, const std::string& fileName, FileMode mode);
+    bool finish(Slot& s);
     std::array<Slot, count + 1> slots_;
+    std::map<std::string, Copy, std::less<>> copies_;
 };
-
-// "12", "-3", "0.5": plain decimal, "." always, no decimal point for whole numbers.
-std::string formatNumber(double value);
 
 }  // namespace tarnwick

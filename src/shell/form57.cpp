@@ -1,5 +1,7 @@
 #include "shell/form57.h"
 
+#include "directionpatterns/pattern_files.h"
+
 namespace tarnwick {
 
 Form57::Form57(Platform& p) : platform(p) {
@@ -15,6 +17,7 @@ Form57::Form57(Platform& p) : platform(p) {
     registerUnderpassHandlers();
     registerPatternHandlers();
     registerFileHandlers();
+    servePatternFiles(files);
     platform.attach(canvas, ui, *this);
 }
 

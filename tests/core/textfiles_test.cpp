@@ -252,5 +252,79 @@ TEST_F(TextFilesTest, NewFilesNeverReuseAName) {
     EXPECT_FALSE(files.isOpen(1));
 }
 
+// ---- files served from memory ----
+
+class ServedFilesTest : public TextFilesTest {
+protected:
+    void SetUp() override {
+        TextFilesTest::SetUp();
+        files.serveFromMemory("Left.pt", "1,9999,88\r\n");
+    }
+    std::string readServed() {
+        EXPECT_TRUE(files.open(1, "Left.pt", FileMode::Input));
+        return readAll(1);
+    }
+};
+
+// A served file reads exactly as the file itself does, then never again from the disk.
+TEST_F(ServedFilesTest, ReadsAsTheFileDoesThenFromMemory) {
+    const std::string big = std::string(patternFileCap - 2, ' ') + "7,3\r\n";  // the cap cuts the 7's line
+    for (const std::string& bytes :
+         {std::string("1,2\r\n3\r\n"), std::string("1\r\n\r\n2"), std::string("1,\r\n"), std::string(",,"),
+          std::string(" 12abc , x\r\n2.5\r\n9999,88\r\n"), std::string(""), big}) {
+        writeRaw("Left.pt", bytes);
+        writeRaw("plain.pt", bytes);
+        ASSERT_TRUE(files.open(2, "plain.pt", FileMode::Input));
+        const std::string fromDisk = readAll(2);
+        // Renewed by a write of the program, so the next read takes the file as it is now.
+        ASSERT_TRUE(files.open(1, "Left.pt", FileMode::Output));
+        ASSERT_TRUE(files.close(1));
+        writeRaw("Left.pt", bytes);
+        EXPECT_EQ(readServed(), fromDisk) << '"' << bytes.substr(0, 40) << '"';
+        fs::remove("Left.pt");
+        fs::create_directory("Left.pt");
+        EXPECT_EQ(readServed(), fromDisk) << "read from memory";
+        fs::remove("Left.pt");
+    }
+}
+
+// A name that cannot be read serves the fallback; a file that is not there is
+// missing as any other file is.
+TEST_F(ServedFilesTest, AnUnreadableFileServesItsFallback) {
+    EXPECT_FALSE(files.open(1, "Left.pt", FileMode::Input));
+    EXPECT_FALSE(files.isOpen(1));
+    fs::create_directory("Left.pt");
+    EXPECT_EQ(readServed(), "1 9999 88 <end>");
+}
+
+// What the program writes is served even when the disk refuses it, and the
+// file on disk is left as it was.
+TEST_F(ServedFilesTest, AWriteTheDiskRefusesIsServedFromMemory) {
+    fs::create_directory("Left.pt");
+    EXPECT_FALSE(files.open(1, "Left.pt", FileMode::Output));
+    EXPECT_TRUE(files.isOpen(1));
+    EXPECT_FALSE(files.writeLine(1, {3}));
+    EXPECT_FALSE(files.writeLine(1, {2.5, FileValue{}}));
+    EXPECT_FALSE(files.close(1));
+    EXPECT_EQ(readServed(), "3 2.5 _ <end>");
+    EXPECT_FALSE(files.open(1, "Left.pt", FileMode::Append));
+    files.writeLine(1, {9999, 88});
+    EXPECT_EQ(readServed(), "3 2.5 _ 9999 88 <end>");
+    EXPECT_TRUE(fs::is_directory("Left.pt"));
+    EXPECT_TRUE(fs::is_empty("Left.pt"));
+}
+
+// A reader keeps the values it opened while the file is written anew.
+TEST_F(ServedFilesTest, AReaderKeepsWhatItOpened) {
+    writeRaw("Left.pt", "4,4,4\r\n");
+    ASSERT_TRUE(files.open(1, "Left.pt", FileMode::Input));
+    EXPECT_EQ(files.read(1).value, 4);
+    ASSERT_TRUE(files.open(2, "Left.pt", FileMode::Output));
+    files.writeLine(2, {1});
+    EXPECT_EQ(readAll(1), "4 4 <end>");
+    files.close(2);
+    EXPECT_EQ(contents("Left.pt"), "1\r\n");
+}
+
 }  // namespace
 }  // namespace tarnwick

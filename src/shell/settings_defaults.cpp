@@ -43,7 +43,8 @@ static void patternsettingdefaults(Form57& f) {
 void Form57::mbsub() {
     nodrawing = 0;
     symmetrymode = 0;
-    printmode = 0;
+    // A run left by "Quit to Main Menu" ends here, its failed pages told.
+    endprintrun();
     files.close(1);
     files.close(2);
     resetkindpatterns();

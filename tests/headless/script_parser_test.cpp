@@ -55,6 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"The Quillary Tarnwick-by Ivo Pellik"}, {}},
         GoodLine{"expect-mode -6", Kind::ExpectMode, {}, {-6}},
         GoodLine{R"(expect-message "Error: can't find file.")", Kind::ExpectMessage, {"Error: can't find file."}, {}},
+        GoodLine{"expect-messages 2", Kind::ExpectMessages, {}, {2}},
         GoodLine{"expect-file drawing1.bmp", Kind::ExpectFile, {"drawing1.bmp"}, {}},
         GoodLine{"expect-pixel 10 20 &HFFFFFF", Kind::ExpectPixel, {}, {10, 20, 0xFFFFFF}},
         GoodLine{"expect-pixel 0 0 &h8000", Kind::ExpectPixel, {}, {0, 0, 0x8000}},

@@ -59,6 +59,7 @@ TEST(ScriptRunner, ReportsTheFirstFailingLineAndStopsThere) {
         {"expect-caption \"Title\"\n", "1: caption is \"\", expected \"Title\"\n"},
         {"expect-message \"Error: can't find file.\"\n",
          "1: no message \"Error: can't find file.\" was shown (none was)\n"},
+        {"expect-messages 1\n", "1: 0 messages shown, expected 1\n"},
         {"expect-file nothing.bmp\n", "1: no file nothing.bmp\n"},
         {"expect-pixel 1 1 &HFF\n", "1: pixel (1, 1) is &H000000, expected &H0000FF\n"},
         {"expect-pixel 40 0 0\n", "1: pixel (40, 0) is -1, expected &H000000\n"},

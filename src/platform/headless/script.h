@@ -24,6 +24,7 @@ struct ScriptStep {
         ExpectCaption,  // texts: caption
         ExpectMode,     // numbers: mode
         ExpectMessage,  // texts: message
+        ExpectMessages, // numbers: message boxes shown so far
         ExpectFile,     // texts: file name
         ExpectPixel,    // numbers: x, y, colour
         ExpectPages,    // numbers: pages printed so far

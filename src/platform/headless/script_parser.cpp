@@ -71,6 +71,7 @@ constexpr Command commands[] = {
     {"expect-caption", Kind::ExpectCaption, "t"},
     {"expect-mode", Kind::ExpectMode, "n"},
     {"expect-message", Kind::ExpectMessage, "t"},
+    {"expect-messages", Kind::ExpectMessages, "n"},
     {"expect-file", Kind::ExpectFile, "t"},
     {"expect-pixel", Kind::ExpectPixel, "nnn"},
     {"expect-pages", Kind::ExpectPages, "n"},

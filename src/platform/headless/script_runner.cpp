@@ -172,6 +172,10 @@ void ScriptRunner::check(const ScriptStep& step) {
                                 (messages.empty() ? "none was" : "the last was " + quoted(messages.back())) + ")");
         return;
     }
+    case Kind::ExpectMessages:
+        if (const auto shown = static_cast<long>(platform_.messages().size()); shown != step.numbers[0])
+            fail(step.line, std::to_string(shown) + " messages shown, expected " + std::to_string(step.numbers[0]));
+        return;
     case Kind::ExpectFile:
         if (std::error_code error; !std::filesystem::is_regular_file(step.texts[0], error))
             fail(step.line, "no file " + step.texts[0]);

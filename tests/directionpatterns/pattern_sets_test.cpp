@@ -1,4 +1,7 @@
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
 #include <map>
 #include <string>
 
@@ -222,6 +225,33 @@ TEST_F(PatternSets, ASetThatCannotBeWrittenWholeIsReportedAndRemoved) {
     EXPECT_EQ(messages().back(), "Error: bad file name.");
     // Only regular files are written: the device behind the name is left alone.
     EXPECT_FALSE(fs::is_regular_file("full.pat"));
+}
+
+// A disk that fills up while a set is saved over an earlier one: the earlier
+// set stays as it was, and nothing else is left behind.
+TEST_F(PatternSets, ASaveOnAFullDiskKeepsTheEarlierSet) {
+    const std::string earlier = lines({"3", "9999,88", "3", "9999,88", "3", "9999,88", "3", "9999,88"});
+    writeBytes("same.pat", earlier);
+    std::string longPattern;
+    for (int i = 0; i < 100; ++i) longPattern += "1\r\n";
+    writeKind(0, longPattern + "9999,88\r\n", resetRight, resetUp, resetDown);
+    // Files may grow to 64 bytes only, as on a disk with that much room left.
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 64;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    save("same");
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+    ASSERT_FALSE(messages().empty());
+    EXPECT_EQ(messages().back(), "Error: bad file name.");
+    EXPECT_EQ(fileBytes("same.pat"), earlier);
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(".")) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Left.pt", "Right.pt", "down.pt", "same.pat", "up.pt"}));
 }
 
 TEST_F(PatternSets, NamesOfTheProgramsOwnFilesAreRefusedForSaving) {

@@ -116,6 +116,39 @@ TEST_F(DrawingFiles, PlantedTemporariesAreNeitherFollowedNorLeftBehind) {
     EXPECT_FALSE(fs::exists("castle.maze.saving1") || fs::exists("castle.bmp.saving1"));
 }
 
+// A link with one of the names the program writes, leading out of the
+// directory: every write replaces the link or refuses it, and the file it leads
+// to never changes.
+TEST_F(DrawingFiles, WritesNeverGoThroughALink) {
+    const fs::path outside = fs::path(workDir.path().string() + "-outside");
+    fs::create_directories(outside);
+    const std::vector<std::string> names = {"Left.pt", "3dpipeleft.pt", "drawing1.bmp", "castle.maze", "castle.bmp",
+                                            "linked.pat", "up.pt"};
+    for (const std::string& name : names) {
+        writeFileBytes((outside / name).string(), "outside");
+        fs::create_symlink(outside / name, name);
+    }
+    Form57& f = program.form;
+    f.resetallpatternfiles();
+    f.savesnapshot("drawing1.bmp");
+    f.savedrawingfiles("castle");
+    f.mazekind = 0;
+    f.savepatternset("linked.pat");
+    applyMazefile(f, "castle.maze");
+    // The editor's recording adds to its pattern file.
+    ASSERT_TRUE(f.files.open(1, "up.pt", FileMode::Output));
+    f.files.close(1);
+    fs::remove("up.pt");
+    fs::create_symlink(outside / "up.pt", "up.pt");
+    EXPECT_FALSE(f.files.open(1, "up.pt", FileMode::Append));
+    f.files.writeLine(1, {3});
+    f.files.close(1);
+    for (const std::string& name : names) EXPECT_TRUE(fileBytes((outside / name).string()) == "outside") << name;
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status("Left.pt"))) << "the link was replaced";
+    EXPECT_FALSE(anyLeftover());
+    fs::remove_all(outside);
+}
+
 // A typed name that leads to no regular file gets the panel's message at once.
 TEST_F(DrawingFiles, LoadingSpecialFilesFailsAtOnce) {
     program.form.savedrawingfiles("good");

@@ -4,10 +4,11 @@
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
-#include <QSaveFile>
+#include <QFile>
 
 #include <cstdint>
 #include <cstring>
+#include <unistd.h>
 
 #include "core/canvas.h"
 #include "platform/plain_file.h"
@@ -81,17 +82,25 @@ Picture pictureOf(const QImage& source) {
     return picture;
 }
 
+// Written beside the name and moved into its place, so that a link with the
+// name is replaced and never written through.
 bool savePictureFile(const Picture& picture, const std::string& fileName) {
     if (picture.empty() || picture.pixels.size() != std::size_t(picture.width) * picture.height) return false;
     const QImage image = imageOf(picture);
     if (image.isNull()) return false;
-    QSaveFile file(QString::fromStdString(fileName));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (!image.save(&file, "BMP")) {
-        file.cancelWriting();
-        return false;
+    std::string temporary;
+    FileHandle handle = createTemporaryBeside(fileName, temporary);
+    if (!handle) return false;
+    bool written;
+    {
+        QFile file;
+        written = file.open(handle.fd(), QIODevice::WriteOnly) && image.save(&file, "BMP") && file.flush() &&
+                  ::fdatasync(handle.fd()) == 0;
     }
-    return file.commit();
+    handle = FileHandle{};
+    if (written && replaceName(temporary, fileName)) return true;
+    removeFile(temporary);
+    return false;
 }
 
 std::optional<Picture> loadPictureFile(const std::string& fileName) {

@@ -1,7 +1,9 @@
+#include "platform/plain_file.h"
 #include "platform/qt/run_in_window.h"
 #include "shell/form57.h"
 
 int main(int argc, char* argv[]) {
+    tarnwick::ignoreFileSizeSignal();
     tarnwick::runInWindow(argc, argv, [](tarnwick::Platform& platform) {
         tarnwick::Form57 form(platform);
         form.run();

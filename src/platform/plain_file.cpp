@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -143,6 +144,8 @@ void putBack(const std::string& name, const std::string& kept) {
     renameFile(kept, name);
     removeFile(kept);  // still there when both names held the one file
 }
+
+void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 bool existsAsNonRegular(const std::string& name) {
     struct stat info {};

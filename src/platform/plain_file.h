@@ -71,6 +71,10 @@ void putBack(const std::string& name, const std::string& kept);
 bool renameFile(const std::string& from, const std::string& to);
 void removeFile(const std::string& name);  // a missing file is no error
 
+// A file-size limit (ulimit -f) then fails the write that passes it, which the
+// program reports, instead of ending the program. Called once at start-up.
+void ignoreFileSizeSignal();
+
 // True when `name` exists and is no regular file (after following links).
 bool existsAsNonRegular(const std::string& name);
 

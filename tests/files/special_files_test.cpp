@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 
@@ -147,6 +149,34 @@ TEST_F(DrawingFiles, WritesNeverGoThroughALink) {
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status("Left.pt"))) << "the link was replaced";
     EXPECT_FALSE(anyLeftover());
     fs::remove_all(outside);
+}
+
+// Under a file-size limit the write that passes it fails and is told; the
+// program is not ended by the limit's signal. Run in a child of its own.
+TEST_F(DrawingFiles, AFileSizeLimitFailsTheWriteAndEndsNothing) {
+    for (const bool ignored : {true, false}) {
+        const pid_t child = ::fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_DFL);
+            if (ignored) ignoreFileSizeSignal();
+            const rlimit small{1024, 1024};
+            if (::setrlimit(RLIMIT_FSIZE, &small) != 0) ::_exit(3);
+            program.form.resetallpatternfiles();  // small files are written
+            program.form.savesnapshot("drawing1.bmp");
+            const bool told = messageCount() == 1 && !fs::exists("drawing1.bmp") && fs::exists("Left.pt") &&
+                              !anyLeftover();
+            ::_exit(told ? 0 : 4);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        if (ignored) {
+            ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+            EXPECT_EQ(WEXITSTATUS(status), 0);
+        } else {
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "the limit's signal ends a program";
+        }
+    }
 }
 
 // A typed name that leads to no regular file gets the panel's message at once.

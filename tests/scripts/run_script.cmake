@@ -11,6 +11,7 @@ endif()
 file(STRINGS ${SCRIPT} headers LIMIT_COUNT 2)
 set(args --size 800x600 --seed 1)
 set(read_only FALSE)
+set(launcher)
 foreach(header ${headers})
   if(header MATCHES "^# args: (.*)$")
     separate_arguments(args UNIX_COMMAND "${CMAKE_MATCH_1}")
@@ -22,10 +23,12 @@ foreach(header ${headers})
     endforeach()
   elseif(header STREQUAL "# read-only")
     set(read_only TRUE)
+  elseif(header MATCHES "^# file-size-limit: ([0-9]+)$")
+    # Files may grow to that many blocks of 512 bytes (ulimit -f).
+    set(launcher sh -c "ulimit -f ${CMAKE_MATCH_1} && exec \"$@\"" sh)
   endif()
 endforeach()
 
-set(launcher)
 if(read_only)
   # Permission bits do not stop root: the directory is mounted read-only over
   # itself in a mount namespace of the run's own. Without one, an ordinary user

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "platform/headless/headless_platform.h"
+#include "platform/plain_file.h"
 #include "platform/headless/script.h"
 #include "platform/headless/script_runner.h"
 #include "shell/form57.h"
@@ -59,6 +60,7 @@ bool readOptions(int argc, char** argv, Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    tarnwick::ignoreFileSizeSignal();
     Options options;
     if (!readOptions(argc, argv, options)) {
         std::cerr << "usage: tarnwick-script [--size WxH] [--seed N] SCRIPT\n";

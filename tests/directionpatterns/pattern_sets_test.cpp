@@ -96,6 +96,7 @@ struct LoadCase {
     const char* name;
     std::string set;
     std::string left, right, up, down;  // the pattern files afterwards
+    std::vector<std::string> messages = {};
 };
 
 std::ostream& operator<<(std::ostream& os, const LoadCase& c) { return os << c.name; }
@@ -109,7 +110,7 @@ TEST_P(SetLoads, WriteEachSectionIntoItsPatternFile) {
     writeKind(0, "a", "b", "c", "d");
     writeBytes("shape.3d-pat", c.set);
     load("shape");
-    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(messages(), c.messages);
     EXPECT_EQ(fileBytes("3dLeft.pt"), c.left);
     EXPECT_EQ(fileBytes("3dRight.pt"), c.right);
     EXPECT_EQ(fileBytes("3dup.pt"), c.up);
@@ -132,7 +133,10 @@ INSTANTIATE_TEST_SUITE_P(
         // A set cut short replaces the patterns of its complete sections only.
         LoadCase{"aSetCutShortKeepsThePatternsFromItsCut", lines({"2", "9999,88", "1", "3"}),
                  lines({"2", "9999,88"}), resetRight, resetUp, resetDown},
-        LoadCase{"anEmptySetChangesNothing", "", resetLeft, resetRight, resetUp, resetDown}),
+        // Nothing to use: the panel says so as for a file it cannot find.
+        LoadCase{"anEmptySetIsRefused", "", resetLeft, resetRight, resetUp, resetDown, {"Error: can't find file."}},
+        LoadCase{"aSetWithoutACompleteSectionIsRefused", lines({"hello", "1", "2"}), resetLeft, resetRight, resetUp,
+                 resetDown, {"Error: can't find file."}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PatternSets, SaveThenLoadGivesTheSameMovesInEveryKind) {

@@ -77,10 +77,9 @@ static void patternsetkey(Form57& f, int keyCode, const FilePanel& panel,
     if (keyCode == 13) {
         const std::string name = drawingName(f.ui.control(panel.box).text);
         leavepatternfiles(f);
-        // A set's own extension keeps it off the program's files, but a name the program
-        // keeps for itself is refused here as in the drawing panels.
-        const bool nameTaken = job == &Form57::savepatternset && isReservedName(name);
-        if (!isSetName(name) || nameTaken || !(f.*job)(patternsetfilename(f.mazekind, name))) {
+        // A set's own extension keeps it off the program's files: any name of the
+        // program's may serve, as long as it stays in the directory.
+        if (!isSetName(name) || !(f.*job)(patternsetfilename(f.mazekind, name))) {
             f.platform.messageBox(failure);
         } else {
             f.ui.refreshFileList(savePanel.list);

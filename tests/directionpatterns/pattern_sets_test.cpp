@@ -258,16 +258,23 @@ TEST_F(PatternSets, ASaveOnAFullDiskKeepsTheEarlierSet) {
     EXPECT_EQ(names, (std::vector<std::string>{"Left.pt", "Right.pt", "down.pt", "same.pat", "up.pt"}));
 }
 
-TEST_F(PatternSets, NamesOfTheProgramsOwnFilesAreRefusedForSaving) {
-    writeKind(0, resetLeft, resetRight, resetUp, resetDown);
-    for (const char* name : {"temple", "drawing3", "Left", "example1"}) {
+// A set file ends in its own extension and cannot replace a file of the
+// program: the program's own names serve as set names like any other.
+TEST_F(PatternSets, NamesOfTheProgramsOwnFilesServeAsSetNames) {
+    writeBytes("temple.maze", "the example");
+    const std::string moves = lines({"1", "3", "9999,88"});
+    for (const char* name : {"up", "down", "Left", "temple", "title", "drawing1"}) {
         SCOPED_TRACE(name);
-        const std::size_t shown = messages().size();
+        writeKind(0, moves, resetRight, resetUp, resetDown);
         save(name);
-        ASSERT_EQ(messages().size(), shown + 1);
-        EXPECT_EQ(messages().back(), "Error: bad file name.");
-        EXPECT_FALSE(fs::exists(std::string(name) + ".pat"));
+        EXPECT_TRUE(messages().empty());
+        EXPECT_EQ(fileBytes(std::string(name) + ".pat"), moves + lines({"2", "9999,88", "3", "9999,88", "4", "9999,88"}));
+        writeKind(0, resetLeft, resetRight, resetUp, resetDown);
+        load(name);
+        EXPECT_TRUE(messages().empty());
+        EXPECT_EQ(fileBytes("Left.pt"), moves);
     }
+    EXPECT_EQ(fileBytes("temple.maze"), "the example");
 }
 
 // A pattern file that cannot be replaced keeps what it held; the others load, and

@@ -1,8 +1,5 @@
 #include "files/pattern_sections.h"
 
-#include <algorithm>
-
-
 namespace tarnwick {
 
 namespace {
@@ -11,9 +8,6 @@ long asDirection(const ReadValue& v) {
     // Values outside any move code still stay in range when kept as a whole number.
     return v.value > 1e9 || v.value < -1e9 ? 0 : static_cast<long>(v.value);
 }
-
-// Whatever a reader might take for a move code 1 to 5, however it converts the value.
-bool mayBeMove(const ReadValue& v) { return !v.empty && v.value > 0 && v.value < 6; }
 
 }  // namespace
 
@@ -54,8 +48,7 @@ bool writePatternFile(TextFiles& files, int out, const std::string& patternFile,
                       const std::vector<ReadValue>& values) {
     // Every line is written even after a failure: a file served from memory keeps them.
     bool written = files.open(out, patternFile, FileMode::Output);
-    if (std::any_of(values.begin(), values.end(), mayBeMove))
-        for (const ReadValue& v : values) written = files.writeLine(out, {keptValue(v)}) && written;
+    for (const ReadValue& v : values) written = files.writeLine(out, {keptValue(v)}) && written;
     written = files.writeLine(out, {movesend, sectionend}) && written;
     return files.close(out) && written;
 }

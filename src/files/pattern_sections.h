@@ -26,12 +26,10 @@ bool writePatternSection(TextFiles& files, int in, const std::string& patternFil
 // the file ends first. `direction` receives every value read.
 std::optional<std::vector<ReadValue>> readPatternSection(TextFiles& files, int in, bool last, long& direction);
 
-// Replaces a pattern file by a section's values and "9999,88", through file
-// number `out`. The file is replaced whole or not at all: it is written under a
-// temporary name first, so a failed write (a full disk) leaves the earlier file
-// as it was. A section without a single move code (only zeros, say) is written
-// as the empty pattern: it plays alike, without a still pass for every value.
-// False when the file could not be written.
+// Replaces a pattern file by a section's values, each as it was read, and
+// "9999,88", through file number `out`. The file is replaced whole or not at
+// all (see FileMode::Output), so a failed write (a full disk) leaves the earlier
+// file as it was. False when the file could not be written.
 bool writePatternFile(TextFiles& files, int out, const std::string& patternFile,
                       const std::vector<ReadValue>& values);
 

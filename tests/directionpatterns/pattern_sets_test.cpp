@@ -130,6 +130,9 @@ INSTANTIATE_TEST_SUITE_P(
                  lines({"1", "2", "9999,88"}), lines({"9999,88"}), lines({"3", "9999,88"}), lines({"4", "9999,88"})},
         LoadCase{"valuesAreCopiedUnchanged", lines({"7", "", "2.5", "9999,88", "9999,88", "9999,88", "9999,88"}),
                  lines({"7", "", "2.5", "9999,88"}), lines({"9999,88"}), lines({"9999,88"}), lines({"9999,88"})},
+        LoadCase{"sectionsWithoutAMoveAreCopiedUnchanged",
+                 lines({"7", "9999,88", "0,0", "9999,88", "", "9999,88", "9999,88"}), lines({"7", "9999,88"}),
+                 lines({"0", "0", "9999,88"}), lines({"", "9999,88"}), lines({"9999,88"})},
         // A set cut short replaces the patterns of its complete sections only.
         LoadCase{"aSetCutShortKeepsThePatternsFromItsCut", lines({"2", "9999,88", "1", "3"}),
                  lines({"2", "9999,88"}), resetRight, resetUp, resetDown},

@@ -252,18 +252,18 @@ TEST_F(DrawingFiles, APatternFileCutShortByAFullDiskIsNotLoaded) {
     EXPECT_FALSE(anyLeftover());
 }
 
-// A section without a move code plays like the empty pattern, so it is loaded as one.
-TEST_F(DrawingFiles, SectionsWithoutAMoveLoadAsTheEmptyPattern) {
-    std::string sections;
-    for (int i = 0; i < 2000; ++i) sections += "0\r\n";
-    sections += "9999,88\r\n";
+// A section without a move code is loaded as it is, value for value.
+TEST_F(DrawingFiles, SectionsWithoutAMoveAreLoadedUnchanged) {
+    std::string sections, zeros;
+    for (int i = 0; i < 2000; ++i) zeros += "0\r\n";
+    sections += zeros + "9999,88\r\n";
     for (int section = 2; section <= 11; ++section) sections += std::to_string((section - 1) % 4 + 1) + "\r\n9999,88\r\n";
     sections += "7\r\n,\r\n9999,88\r\n";
     writeFileBytes("load.maze", mazefileText(recordTexts(program.form), sections));
     applyMazefile(program.form, "load.maze");
-    EXPECT_EQ(fileBytes("Left.pt"), "9999,88\r\n");
+    EXPECT_EQ(fileBytes("Left.pt"), zeros + "9999,88\r\n");
     EXPECT_EQ(fileBytes("Right.pt"), "2\r\n9999,88\r\n");
-    EXPECT_EQ(fileBytes("3dpipedown.pt"), "9999,88\r\n");
+    EXPECT_EQ(fileBytes("3dpipedown.pt"), "7\r\n\r\n\r\n9999,88\r\n");
 }
 
 // A record that ends after the squares, read by a program that has no lattice yet.

@@ -173,14 +173,16 @@ void Form57::openpatternforreplay() {
 // The stored moves are kept in memory as they are replayed: the pattern file is
 // re-created from them, so a copy that cannot be written loses nothing.
 void Form57::editorreplay() {
-    std::vector<long> stored;
+    std::vector<FileValue> stored;
     for (;;) {
         editorlive = 0;
-        readpatternentry();
+        // A value is kept as it was read (2.5 stays 2.5), though it plays as the move it reads as.
+        const ReadValue entry = files.read(1);
+        patternentry = patternValue(entry);
         direction = patternentry;
         if (direction == movesend) break;
-        stored.push_back(direction);
-        files.writeLine(2, {direction});
+        stored.push_back(keptValue(entry));
+        files.writeLine(2, {stored.back()});
         setPreviousCell(*this, currentCell(*this));
         replaymovestep();
     }
@@ -189,7 +191,7 @@ void Form57::editorreplay() {
     files.close(2);
     const std::string name = patternfilename(mazekind, editedpattern);
     bool written = files.open(1, name, FileMode::Output);
-    for (const long value : stored) written = files.writeLine(1, {value}) && written;
+    for (const FileValue& value : stored) written = files.writeLine(1, {value}) && written;
     written = files.close(1) && written;
     if (!written) reportfilefailure(name);
     // The recording adds to the file line by line, so each move is on disk once made.

@@ -349,5 +349,21 @@ TEST_F(EditorSession, ReplayKeepsThePatternWhenItsCopyCannotBeWritten) {
     run();
 }
 
+// Opening and leaving the editor gives the file back with its values as they
+// were: a value that is no move, or an empty one, is not rewritten as 0.
+TEST_F(EditorSession, ReplayKeepsTheValuesAsRead) {
+    const std::string stored = "1\r\n2.5\r\n\r\n3\r\n9999,88\r\n";
+    begin();
+    then([&] { std::ofstream("Left.pt", std::ios::binary) << stored; });
+    menu("editpatterns", 6);
+    then([&] { EXPECT_EQ(editorCell(form, -1, -1), black) << "2.5 and the empty value do not move"; });
+    menu("exitpattern", 6);
+    then([&] {
+        EXPECT_EQ(fileText("Left.pt"), stored);
+        EXPECT_EQ(fileText("left2.pt"), stored);
+    });
+    run();
+}
+
 }  // namespace
 }  // namespace tarnwick::test

@@ -48,10 +48,12 @@ bool Form57::drawingeventrun(bool waitForOne) {
 
 void Form57::drawingpasses() {
     // Only an event changes what a pass paints: once a whole pass has run without
-    // one, the end of the next quiet pass sleeps until one comes.
+    // one, the end of the next quiet pass sleeps until one comes. The first pass
+    // never counts as quiet: its stroke may paint over the cursor's outline, which
+    // only the pass after it shows again.
     std::uint64_t eventsAtLastPass = eventsdelivered;
-    for (;;) {
-        const bool lastPassQuiet = eventsdelivered == eventsAtLastPass;
+    for (bool firstPass = true;; firstPass = false) {
+        const bool lastPassQuiet = !firstPass && eventsdelivered == eventsAtLastPass;
         eventsAtLastPass = eventsdelivered;
         drawingpassmenus();
         rememberpen();

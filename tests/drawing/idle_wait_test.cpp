@@ -39,7 +39,9 @@ TEST_P(FirstWait, ShowsTheCursorOutline) {
         checked = true;
         EXPECT_EQ(s.canvas.point(5, 5), lightRed) << "outline";
         EXPECT_EQ(s.canvas.point(9, 9), lightRed) << "outline";
-        if (GetParam() != black) EXPECT_EQ(s.canvas.point(7, 7), GetParam()) << "the cursor in the pen";
+        if (GetParam() != black) {
+            EXPECT_EQ(s.canvas.point(7, 7), GetParam()) << "the cursor in the pen";
+        }
         s.programmode = -6;
     });
     EXPECT_TRUE(checked);

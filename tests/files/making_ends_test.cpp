@@ -86,6 +86,19 @@ TEST_F(MakingEnds, WhenNoPatternCarvesLeft) {
     }
 }
 
+// One value inserted after field 31, or at field 56, shifts the space station's
+// back colour (black, its sky and walls) into the first passage colour: refused
+// on load, so the solve still ends at the finish.
+TEST_F(MakingEnds, AndSolvingEndsWhenAValueShiftsTheSkyIntoAPassageColour) {
+    for (const int at : {31, 55}) {
+        SCOPED_TRACE("a value inserted after field " + std::to_string(at));
+        std::vector<std::string> record = recordInFile((dataDir() / exampleFileName(2)).string());
+        record.insert(record.begin() + at, "0");
+        const std::string station = fileBytes(dataDir() / exampleFileName(2));
+        runOn(mazefileText(record, station.substr(station.find("\r\n") + 2)), 2, 1);
+    }
+}
+
 // Settings that a file holds but that do not fit together: maze making used to
 // run for ever on them.
 TEST_F(MakingEnds, OnSettingsThatDoNotFitTogether) {

@@ -1,4 +1,4 @@
-// The way out of a make whose patterns never carve in a direction it needs.
+// The way out of a make whose patterns never carve where it needs to.
 #include <algorithm>
 
 #include "shell/form57.h"
@@ -10,13 +10,15 @@ constexpr unsigned allSides = 0b11110;
 }
 
 // Before making ends the walker travels the maze in search of its last clean
-// cells, so a stretch without carving grows with the lattice; ordinary makes
-// stay well below this bound.
+// cells, so a stretch without carving grows with the lattice. Ordinary makes
+// measured stay below 40 passes a cell of the window's lattice.
 std::uint64_t Form57::carvingfallbackbound() const {
     const auto across = [](long size, long step) {
         return static_cast<std::uint64_t>(std::max(size / std::max(step, 1L), 1L));
     };
-    const std::uint64_t perCell = steeringfallbackused ? carvingfallbackagainpassespercell : carvingfallbackpassespercell;
+    const std::uint64_t perCell = steeringfallbackused             ? carvingfallbackagainpassespercell
+                                  : patterncarvedsides != allSides ? carvingfallbackmissingpassespercell
+                                                                   : carvingfallbackpassespercell;
     return perCell * across(canvas.width(), wallsizex) * across(canvas.height(), wallsizey);
 }
 
@@ -37,7 +39,7 @@ void Form57::walkcarved() {
 void Form57::walkcarvingcheck() {
     if (creationmode == -1 || panelopen != 0 || paused != 0 || steeringfallback) return;
     if (++passeswithoutcarving < carvingfallbackbound()) return;
-    if (patterncarvedsides == allSides || (patternstate == 3 && patternresume == 0)) return;
+    if (patternstate == 3 && patternresume == 0) return;
     steeringfallback = true;
     steeringfallbackused = true;
     files.close(1);

@@ -62,9 +62,10 @@ protected:
     TempWorkDir workDir;
 };
 
-// Pattern sections that never make the walker carve left: it still carves every
-// cell it can reach, steered at random once it has carved nothing for long.
-TEST_F(MakingEnds, WhenNoPatternCarvesLeft) {
+// Pattern sections that never make the walker carve where it must: it still
+// carves every cell it can reach, steered at random once it has carved nothing
+// for long.
+TEST_F(MakingEnds, WhenThePatternsNeverCarveWhereTheyMust) {
     const std::string diamond = fileBytes(dataDir() / exampleFileName(3));
     const std::string head = diamond.substr(0, diamond.find("\r\n") + 2);
     std::string sections = diamond.substr(head.size());
@@ -73,16 +74,27 @@ TEST_F(MakingEnds, WhenNoPatternCarvesLeft) {
     ASSERT_EQ(sections.find("1\r\n"), std::string::npos);
     std::vector<std::string> cut = recordInFile((dataDir() / exampleFileName(3)).string());
     cut.resize(77);  // the pattern lines then fill the rest of the record
+    // The space station's ninth section loses its end marker's 88: the 3d-pipe
+    // left pattern goes left then right, right goes up, and the walker never
+    // carves right out of the left panel into the connector.
+    const std::string station = fileBytes(dataDir() / exampleFileName(2));
+    std::string stationSections = station.substr(station.find("\r\n") + 2);
+    std::size_t ninth = 0;
+    for (int k = 0; k < 9; ++k) ninth = stationSections.find("9999,88", ninth) + (k < 8 ? 1 : 0);
+    stationSections.erase(ninth + 4, 3);
     const struct {
         const char* what;
+        int example;
         std::string file;
     } cases[] = {
-        {"the diamond with its left sections going right", head + sections},
-        {"the diamond's record cut after 77 values", mazefileText(cut, diamond.substr(head.size()))},
+        {"the diamond with its left sections going right", 3, head + sections},
+        {"the diamond's record cut after 77 values", 3, mazefileText(cut, diamond.substr(head.size()))},
+        {"the space station with the 88 of section 9 removed", 2,
+         mazefileText(recordInFile((dataDir() / exampleFileName(2)).string()), stationSections)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        runOn(c.file, 3, 2);
+        runOn(c.file, c.example, c.example == 3 ? 2 : 1);
     }
 }
 

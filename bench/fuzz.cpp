@@ -29,8 +29,8 @@ const Example examples[] = {{"temple.maze", "usetemple"},
                             {"diamond.maze", "usediamond"},
                             {"christmas-tree.maze", "usetree"}};
 
-void printStalls(const char* stage, const std::vector<std::string>& cases) {
-    std::printf("fuzz: %zu stalls in %s\n", cases.size(), stage);
+void printCases(const char* what, const std::vector<std::string>& cases) {
+    std::printf("fuzz: %zu %s\n", cases.size(), what);
     for (std::size_t i = 0; i < cases.size() && i < 20; ++i) std::printf("    %s\n", cases[i].c_str());
 }
 
@@ -40,8 +40,8 @@ double fuzzRate(std::uint64_t passBudget) {
     std::vector<std::string> good;
     for (const Example& e : examples) good.push_back(test::fileBytes(std::filesystem::path(TARNWICK_DATA_DIR) / e.file));
     std::mt19937 rng(fuzzSeed);
-    std::vector<std::string> makingStalls, solvingStalls;
-    long solved = 0, stopped = 0;
+    std::vector<std::string> makingStalls, solvingStalls, stopped;
+    long solved = 0;
     const Clock::time_point start = Clock::now();
     for (int i = 0; i < caseCount; ++i) {
         const std::size_t e = static_cast<std::size_t>(i) % 4;
@@ -57,13 +57,14 @@ double fuzzRate(std::uint64_t passBudget) {
         const std::string what = "case " + std::to_string(i) + " " + examples[e].file + ": " + file.what;
         if (!maze.made) makingStalls.push_back(what);
         else if (maze.solved) ++solved;
-        else if (maze.stopped) ++stopped;
+        else if (maze.stopped) stopped.push_back(what);
         else solvingStalls.push_back(what);
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    std::printf("fuzz: %d mutated mazefiles, %ld solved, %ld solves stopped going round\n", caseCount, solved, stopped);
-    printStalls("making", makingStalls);
-    printStalls("solving", solvingStalls);
+    std::printf("fuzz: %d mutated mazefiles, %ld solved\n", caseCount, solved);
+    printCases("solves stopped by themselves, going round without reaching the finish", stopped);
+    printCases("stalls in making", makingStalls);
+    printCases("stalls in solving", solvingStalls);
     std::fflush(stdout);
     return caseCount / seconds;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "finish_search.h"
+#include "fuzz.h"
 #include "platform/headless/headless_platform.h"
 #include "making.h"
 #include "polling_loop.h"
@@ -43,6 +44,7 @@ const Case cases[] = {
     {"solving-3d", 5'000'000, bench::solving3dRate},
     {"finish-search", 5'000'000, bench::finishSearchRate},
     {"property", 2'000'000, bench::propertyRate, true, "mazes/s"},
+    {"fuzz", 4'000'000, bench::fuzzRate, true, "mazefiles/s"},
 };
 
 bool chosen(const Case& c, int argc, char** argv) {

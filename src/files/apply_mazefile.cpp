@@ -1,8 +1,10 @@
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <optional>
 #include <string>
 
+#include "core/colours.h"
 #include "core/geometry.h"
 #include "files/pattern_sections.h"
 #include "files/settings_record.h"
@@ -96,10 +98,37 @@ void applyWindowGeometry(Form57& f, const SettingsRecord& record) {
     if (any) f.ui.setWindowGeometry(left, top, width, height);
 }
 
+// The class a palette colour takes from its box once the drawing stage reads the
+// boxes: unticked is border; a greyed box keeps the class it has.
+bool borderAfterLoad(const Form57& f, long colour) {
+    for (int k = 1; k <= 16; ++k) {
+        if (f.palette[static_cast<std::size_t>(k)] != colour) continue;
+        const int box = f.ui.control("Check" + std::to_string(k)).value;
+        return box == 0 || (box == 2 && isBorderColour(f, colour));
+    }
+    return false;
+}
+
+// A passage colour that is also a colour of the walls, of the sky round the
+// drawing or of a square makes them path: the solver would walk them for ever.
+// Such a value is refused and the passage colour keeps the one it had. White,
+// a border colour that every program starts its passage colours with, stays.
+void keepPassageColoursOffWalls(Form57& f, const std::array<Num, 17>& before) {
+    const long white = f.palette[16];
+    for (std::size_t k = 1; k <= 16; ++k) {
+        const long c = f.passagecolors[k];
+        if (f.passagecolors[k] == before[k]) continue;
+        const bool wall = (borderAfterLoad(f, c) && c != white) || c == f.canvas.backColour() ||
+                          c == f.startcolor || c == f.finishcolor;
+        if (wall) f.passagecolors[k] = before[k];
+    }
+}
+
 }  // namespace
 
 void Form57::applymazefile(MazefileReader reader, int example) {
     const SettingsRecord record = readSettingsRecord(files, 1);
+    const std::array<Num, 17> passageColoursBefore = passagecolors;
     // Taken as read, without conversion.
     applySettings(*this, record, {21, 57, 58, 59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72, 86, 87});
 
@@ -136,6 +165,7 @@ void Form57::applymazefile(MazefileReader reader, int example) {
     }
     applySettings(*this, record, {38, 74});
     applySettings(*this, record, {39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54});
+    keepPassageColoursOffWalls(*this, passageColoursBefore);
 
     // A pattern file is replaced only by a complete section: the section that
     // the file ends in, and every one after it, leave their pattern files as they were.

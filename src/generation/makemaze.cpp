@@ -8,14 +8,10 @@ void Form57::makemaze() {
     makemaze2();
     if (programmode == -6) return;
     WalkAt at = WalkAt::Pass;
-    for (;;) {
-        at = walkpass(at);
-        if (at == WalkAt::LeaveNow) return;
-        if (at == WalkAt::Leave) {
-            picturedrawing = savedpicturedrawing;
-            return;
-        }
-    }
+    do at = walkpass(at);
+    while (at != WalkAt::LeaveNow && at != WalkAt::Leave);
+    endsteeringfallback();
+    if (at == WalkAt::Leave) picturedrawing = savedpicturedrawing;
 }
 
 // One pass of the walker, entered at `from`; returns where the next pass begins,
@@ -56,6 +52,7 @@ Form57::WalkAt Form57::walkpass(WalkAt from) {
                 walkevents();
                 if (stopmaking == 1) return WalkAt::Leave;
                 walkidlecheck();
+                walkcarvingcheck();
                 walkfallback();
                 walkcursorleft();
                 if (const WalkAt a = walkmodechecks(); a != WalkAt::Next) return a;

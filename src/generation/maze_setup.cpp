@@ -67,6 +67,9 @@ void Form57::makemaze2() {
     // The walker's own bookkeeping starts afresh with every maze.
     walkerreach.stale = true;
     idlecarvingpasses = 0;
+    passeswithoutcarving = 0;
+    patterncarvedsides = 0;
+    steeringfallbackused = false;
     walkmenuversion = 0;
 }
 

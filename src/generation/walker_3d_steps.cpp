@@ -106,6 +106,7 @@ Form57::WalkAt Form57::walk3dstep() {
         enteredcelly = celly1;
         enteredcellcolour = canvas.point(cellx1, celly1);
         canvas.fillBox(cellx1, celly1, prevcellx2, prevcelly2, passagecolor);
+        walkcarved();
         underpasstry = 0;
         moveallowed = 0;
     } else {

@@ -86,6 +86,7 @@ void Form57::digunderpass() {
     // so its box takes its own colour now rather than the cell's before it.
     paintcellbox(passagecolor);
     setPreviousCell(*this, currentCell(*this));
+    walkcarved();
 }
 
 }  // namespace tarnwick

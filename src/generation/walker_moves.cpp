@@ -74,6 +74,7 @@ Form57::WalkAt Form57::walkmove2d() {
     movecell(1);
     // Entering a clean cell starts a new branch: the next passage painting joins it.
     if (!isCleanColour(*this, canvas.point(cellx1, celly1))) return WalkAt::Pass;
+    walkcarved();
     if (patternstate == 3 && patternresume == 1 && carvemode == -1) return resumepatterns();
     carvemode = 1;
     return WalkAt::Pass;

@@ -167,6 +167,7 @@ Form57::WalkAt Form57::walkmodechecks() {
     if (editedpattern != 0) {
         editpat();
         walkerreach.stale = true;
+        patterncarvedsides = 0;
         if (programmode == -6) return WalkAt::LeaveNow;
     }
     if (creationmode != lastcreationmode) paintprevcellbox(passagecolor);

@@ -11,6 +11,7 @@
 #include "core/canvas.h"
 #include "core/program_end.h"
 #include "core/random.h"
+#include "core/repeat_watch.h"
 #include "core/state.h"
 #include "core/ui.h"
 #include "platform/platform.h"

@@ -11,9 +11,7 @@ Form57::WalkerState Form57::walkerstate() const {
 void Form57::finishsearchstart() {
     searchorigin = walkerstate();
     searchpasses = 0;
-    searchlooksaved = searchorigin;
-    searchlookspan = 1;
-    searchlookpasses = 0;
+    searchwatch.restart(searchorigin);
 }
 
 // While the finish is still to be found the computer walks, whatever the play
@@ -44,22 +42,10 @@ bool Form57::finishsearchpass() {
     // ever paint open pixels), so a state met twice means the walk goes round
     // for ever, every cell it can reach already seen. It may stand anywhere: the
     // clean maze comes back before the usual end. Last resort: a cap of passes.
-    if (searchwalkrepeats(now) || searchpasses > finishsearchcap()) {
+    if (searchwatch.repeats(now) || searchpasses > finishsearchcap()) {
         paintsnapshot(snapshot::placedmaze);
         endfinishsearch();
         return true;
-    }
-    return false;
-}
-
-// The state kept for comparison is renewed after spans that double each time,
-// so a walk that repeats is caught within a few rounds of its loop.
-bool Form57::searchwalkrepeats(const WalkerState& now) {
-    if (searchpasses > 1 && now == searchlooksaved) return true;
-    if (++searchlookpasses == searchlookspan) {
-        searchlooksaved = now;
-        searchlookspan *= 2;
-        searchlookpasses = 0;
     }
     return false;
 }

@@ -23,6 +23,7 @@ void Form57::solverunstart() {
     if (mazekind == 2) firstnoxy();
     thisa47();
     finishsearchstart();
+    solvewatching = false;
 }
 
 bool Form57::solverpass() {
@@ -43,6 +44,10 @@ bool Form57::solverpass() {
     if (finishsearchpass()) return true;
     if (cellx1 == finishx1 && celly1 == finishy1 && finishsettled()) {
         finishreached();
+        return true;
+    }
+    if (solvewalkrepeats()) {
+        solvewalkstopped();
         return true;
     }
     previouscellopensides();
@@ -106,6 +111,28 @@ void Form57::restoreplacingcolors() {
     finishsample = savedfinishsample;
     startunder = savedstartunder;
     finishunder = savedfinishunder;
+}
+
+// The walk is watched only while nothing but its own steps moves it: a player's
+// move, or the walker put in place, starts the watch afresh.
+bool Form57::solvewalkrepeats() {
+    if (playoption != 0 || !finishsettled()) {
+        solvewatching = false;
+        return false;
+    }
+    const WalkerState now = walkerstate();
+    if (!solvewatching) solvewatch.restart(now);
+    solvewatching = true;
+    return solvewatch.repeats(now);
+}
+
+// The walk that can never reach the finish: back to placing on the clean maze,
+// where the squares can be moved.
+void Form57::solvewalkstopped() {
+    paintsnapshot(snapshot::placedmaze);
+    programmode = 2;
+    restoreplacingcolors();
+    platform.messageBox("Solving stopped: the walk from the start goes round without reaching the finish.");
 }
 
 // A new end-point option abandons the walk: back to placing on the clean maze.

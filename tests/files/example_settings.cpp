@@ -3,8 +3,6 @@
 #include "directionpatterns/pattern_files.h"
 
 #include <array>
-#include <fstream>
-#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -50,13 +48,6 @@ std::string exampleFileName(int exampledrawing) { return examples[exampledrawing
 
 std::filesystem::path dataDir() {
     return std::filesystem::path(TARNWICK_DATA_DIR);
-}
-
-std::string fileBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 void applyExampleSettings(Form57& f, int exampledrawing) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "shell/form57.h"
+#include "support/mazefile_text.h"
 
 namespace tarnwick::test {
 
@@ -16,7 +17,5 @@ std::string exampleFileName(int exampledrawing);
 // The repository's data/ folder, where the example files are committed.
 std::filesystem::path dataDir();
 
-// Reads a whole file as bytes; empty when it cannot be read.
-std::string fileBytes(const std::filesystem::path& file);
 
 }  // namespace tarnwick::test

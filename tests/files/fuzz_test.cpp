@@ -10,15 +10,6 @@
 namespace tarnwick::test {
 namespace {
 
-// Bytes that look a little like a mazefile: digits, signs, commas and line ends mixed with anything.
-std::string randomBytes(std::mt19937& rng, std::size_t maxLength) {
-    static const std::string likely = "0123456789,,,\r\n\r\n-.e 9999,88";
-    std::string bytes(std::uniform_int_distribution<std::size_t>(0, maxLength)(rng), '\0');
-    for (char& c : bytes)
-        c = rng() % 3 ? likely[rng() % likely.size()] : static_cast<char>(rng() % 256);
-    return bytes;
-}
-
 class Fuzz : public HeadlessProgramTest {};
 
 // Whatever a mazefile holds, reading it ends, and the settings that would break a stage stay sound.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/colours.h"
 #include "directionpatterns/pattern_files.h"
 #include "example_settings.h"
 #include "files/pattern_sections.h"
@@ -81,6 +82,12 @@ const std::vector<MalformedCase>& malformedCases() {
         refused("a negative start colour", 10, "-5"),
         refused("a finish colour beyond 24 bits", 15, "16777216"),
         refused("a marker value as window colour", 55, "350"),
+        // A passage colour that would make walls, sky or a square path (the
+        // christmas tree's back colour, start and finish colours, and gray, unticked).
+        refused("a passage colour that is the back colour", 57, "16711680"),
+        refused("a passage colour that is the start colour", 58, "65280"),
+        refused("a passage colour that is the finish colour", 59, "16711935"),
+        refused("a passage colour that is a border colour", 60, "8421504"),
         refused("window width 0", 37, "0"),
         refused("a huge window height", 36, "1e12"),
         refused("window state 5", 33, "5"),
@@ -110,6 +117,7 @@ class MalformedMazefile : public HeadlessProgramTest {
 protected:
     // The program that loads: settings unlike the file's in every field that matters.
     void prepareLoader() {
+        setStandardPalette(program.form);  // as every program past its title has it
         setEverySetting(program.form);
         program.form.ui.setWindowState(WindowState::Normal);  // so that the file's geometry applies
         for (int section = 1; section <= sectionCount; ++section)

@@ -1,7 +1,5 @@
 #include "mazefile_helpers.h"
 
-#include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -49,31 +47,10 @@ void setEverySetting(Form57& f) {
     f.ui.setWindowState(WindowState::Maximized);
 }
 
-void writeFileBytes(const std::string& name, const std::string& bytes) {
-    std::ofstream out(name, std::ios::binary);
-    out << bytes;
-}
-
 std::vector<std::string> recordTexts(const Form57& form) {
     std::vector<std::string> texts;
     for (const FileValue& v : settingsRecordValues(form)) texts.push_back(v.number ? formatNumber(*v.number) : "");
     return texts;
-}
-
-std::vector<std::string> recordInFile(const std::string& name) {
-    std::ifstream file(name, std::ios::binary);
-    std::string line;
-    std::getline(file, line, '\r');
-    std::vector<std::string> fields;
-    std::istringstream values(line + ",");
-    for (std::string v; std::getline(values, v, ',');) fields.push_back(v);
-    return fields;
-}
-
-std::string mazefileText(const std::vector<std::string>& record, const std::string& sections) {
-    std::string line;
-    for (std::size_t i = 0; i < record.size(); ++i) line += (i ? "," : "") + record[i];
-    return line + "\r\n" + sections;
 }
 
 std::string plainSections(long code) {

@@ -3,20 +3,12 @@
 #include <vector>
 
 #include "shell/form57.h"
+#include "support/mazefile_text.h"
 
 namespace tarnwick::test {
 
-// Writes bytes to a file in the current directory.
-void writeFileBytes(const std::string& name, const std::string& bytes);
-
 // The settings record of a program as the writer would put it, one text a field.
 std::vector<std::string> recordTexts(const Form57& form);
-
-// The settings record on the first line of a mazefile, one text a field.
-std::vector<std::string> recordInFile(const std::string& name);
-
-// One mazefile: a record line, then the given text (the pattern sections).
-std::string mazefileText(const std::vector<std::string>& record, const std::string& sections);
 
 // Twelve pattern sections of one move each: section k holds the code (k - 1) % 4 + 1,
 // or `code` when given.

@@ -1,9 +1,11 @@
 // 3d-mazes and 3d-pipe-mazes made on small drawings, read back from their
 // pixels: making ends, and every cell such a maze must carve is carved, in the
 // passage colour of its drawing colour.
+#include <fstream>
 #include <functional>
 
 #include "core/colours.h"
+#include "directionpatterns/pattern_files.h"
 #include "generation/making_fixture.h"
 
 namespace tarnwick::test {
@@ -22,7 +24,7 @@ bool openCell(char c) { return c != 'R' && c != 'G'; }
 
 class Finished3dMaze : public MakingTest, public ::testing::WithParamInterface<Maze3dCase> {
 protected:
-    void make(const Drawing& d) {
+    void make(const Drawing& d, const std::function<void()>& beforeMaking = [] {}) {
         const Maze3dCase& c = GetParam();
         paintDrawing(d);
         form.mazekind = c.mazekind;
@@ -33,6 +35,7 @@ protected:
         form.pathsize = c.pathsize;
         form.ui.setChecked("pthin", c.longunderpasses);
         form.ui.setChecked("pthick", !c.longunderpasses);
+        beforeMaking();
         ASSERT_TRUE(makeMaze()) << "making did not end";
         EXPECT_EQ(form.programmode, 2);
         EXPECT_EQ(form.shortunderpasses, c.longunderpasses ? 0 : 1);
@@ -99,6 +102,28 @@ TEST_P(Finished3dMaze, FillsColourRegionsInTheirOwnColours) {
                                   "ggggg...nnn",
                                   "ggggg...nnn",
                                   "ggggg...nnF"}));
+    expectEveryCellCarved();
+    expectNoCornerPainted();
+}
+
+// Patterns that never propose left (the left pattern goes right): a resumed
+// pattern replaces the travelling walker's left step by its own first move, so
+// only the fallback of random steering ever carves the cells to the left.
+TEST_P(Finished3dMaze, FillsTheDrawingWhenNoPatternProposesLeft) {
+    ASSERT_NO_FATAL_FAILURE(make({"........S..",
+                                  "...........",
+                                  "...........",
+                                  "...........",
+                                  "...........",
+                                  "...........",
+                                  "..........F"},
+                                 [this] {
+                                     for (long pattern = 1; pattern <= 4; ++pattern) {
+                                         std::ofstream out(patternfilename(form.mazekind, pattern),
+                                                           std::ios::binary | std::ios::trunc);
+                                         out << (pattern == 1 ? 2 : pattern) << "\r\n9999,88\r\n";
+                                     }
+                                 }));
     expectEveryCellCarved();
     expectNoCornerPainted();
 }

@@ -66,6 +66,7 @@ SolvedMaze makeAndSolve(const MazeRecipe& recipe, std::uint64_t passBudget) {
     std::size_t next = 0;
     std::uint64_t stageStart = 0;
     enum class Stage { Moves, Making, Placing, Solving } stage = Stage::Moves;
+    bool solving = false;  // the solve stage has begun
     platform.setFeeder([&](HeadlessPlatform& p) {
         const std::uint64_t pass = p.passes();
         switch (stage) {
@@ -84,14 +85,20 @@ SolvedMaze makeAndSolve(const MazeRecipe& recipe, std::uint64_t passBudget) {
                 }
                 return;
             case Stage::Placing:
+                if (pass - stageStart == 2 && recipe.computerSolves) p.pushMenu("playmodeoff");
                 if (pass - stageStart == 3) {
                     p.pushMenu("solvemaze");
                     stage = Stage::Solving, stageStart = pass;
                 }
                 return;
             case Stage::Solving:
+                if (form.programmode == 3) solving = true;
                 if (form.programmode == 4) {
                     result.solved = true;
+                    result.solvingPasses = pass - stageStart;
+                    p.requestEnd();
+                } else if (solving && form.programmode == 2) {
+                    result.stopped = true;
                     result.solvingPasses = pass - stageStart;
                     p.requestEnd();
                 } else if (pass - stageStart > passBudget) {

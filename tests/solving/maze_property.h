@@ -20,11 +20,13 @@ struct MazeRecipe {
     std::uint64_t seed = 1;
     int width = 200, height = 150;
     const char* example = nullptr;  // the example's menu item; its settings file must be at hand
+    bool computerSolves = false;    // "(0)-off" before the solve, whatever play option the settings chose
 };
 std::string describe(const MazeRecipe& recipe);
 
 struct SolvedMaze {
     bool made = false, solved = false;
+    bool stopped = false;  // the solve stopped by itself back in placing
     std::uint64_t makingPasses = 0, solvingPasses = 0;
     Picture placed;  // the maze with both squares, as the solve began
     Picture shown;   // the solved maze

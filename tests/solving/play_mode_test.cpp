@@ -207,6 +207,28 @@ TEST_F(PlayMode, SwitchingPlayOffHandsTheWalkToTheComputer) {
     }
 }
 
+// No way leads to the finish. A player who goes back and forth meets the same
+// state again and again and is never stopped; the computer walker that takes
+// over goes round and stops, back in placing, told once.
+TEST_F(PlayMode, OnlyTheComputerWalkThatGoesRoundStops) {
+    const MazeArt cutOff = {
+        "#########",
+        "#S....#F#",
+        "#.###.###",
+        "#.......#",
+        "#########",
+    };
+    paintMaze(cutOff, 10);
+    choose("easymode", true);
+    std::vector<long> modes;
+    play({"R", "L", "R", "L", "R", "L", "R", "L", "playmodeoff"}, [&](std::size_t) { modes.push_back(form.programmode); },
+         true);
+    EXPECT_EQ(modes, std::vector<long>(9, 3));
+    EXPECT_EQ(form.programmode, 2);
+    EXPECT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(pixelsOf(startShifted), boxPixels(startCell));
+}
+
 // Play switched on without trail while the computer walks: its trail goes and
 // the player carries on from the walker's cell.
 TEST_F(PlayMode, PlaySwitchedOnWithoutTrailTakesOverTheWalker) {

@@ -130,37 +130,47 @@ TEST_F(SolveStage, ReturnToPlacingErasesTheSquares) {
     EXPECT_EQ(form.canvas.point(form.finishx2, form.finishy2), white);
 }
 
-// A finish the walker cannot reach: it walks on until a command ends the run.
-TEST_F(SolveStage, UnreachableFinishWalksOnUntilACommand) {
-    const MazeArt cutOff = {
-        "#########",
-        "#S....#F#",
-        "#.###.###",
-        "#.......#",
-        "#########",
-    };
+const MazeArt cutOff = {
+    "#########",
+    "#S....#F#",
+    "#.###.###",
+    "#.......#",
+    "#########",
+};
+
+const std::string walkStopped = "Solving stopped: the walk from the start goes round without reaching the finish.";
+
+// A finish the walker cannot reach: once the walk meets a state of its own
+// again it would go round for ever, so it stops, told once, and the clean maze
+// goes back to placing, whose stage then shows its own caption.
+TEST_F(SolveStage, UnreachableFinishStopsTheWalkBackInPlacing) {
     paintMaze(cutOff, 10);
-    platform.setFeeder([&](HeadlessPlatform& p) {
-        if (p.passes() == 20'000) form.programmode = 1;
-    });
+    platform.setPassBudget(20'000);
     form.solvestage();
-    EXPECT_EQ(form.programmode, 1);
-    EXPECT_EQ(platform.passes(), 20'000u);
-    EXPECT_EQ(form.mazeprogress, 3);
+    EXPECT_EQ(form.programmode, 2);
+    EXPECT_EQ(platform.messages(), std::vector<std::string>{walkStopped});
+    // The placed maze: the start square, and no trail.
+    EXPECT_EQ(pixelsOf(startShifted), trailPixels({startCell}));
+    EXPECT_EQ(form.canvas.point(box(finishCell).x1, box(finishCell).y1), finishShifted);
+    platform.setFeeder([&](HeadlessPlatform& p) {
+        if (p.passes() % 5 == 0) form.programmode = 0;
+    });
+    EXPECT_EQ(form.placingstage(), LoopStage::Drawing);
+    EXPECT_NE(std::find(platform.captions().begin(), platform.captions().end(),
+                        "The Quillary Tarnwick-(placing start and finish)"),
+              platform.captions().end());
 }
 
 // With every square field at -10 (no usable cell) nothing is read but -1 and
-// nothing is painted: the walker wanders until a command ends the run.
+// nothing is painted: the walker goes round until the walk stops.
 TEST_F(SolveStage, SquaresOffTheSurfaceNeitherCrashNorPaint) {
     paintMaze(twisty, 10);
     const Picture before = form.canvas.image();
     form.startx1 = form.starty1 = form.startx2 = form.starty2 = -10;
     form.finishx1 = form.finishy1 = form.finishx2 = form.finishy2 = -100;
-    platform.setFeeder([&](HeadlessPlatform& p) {
-        if (p.passes() == 500) form.programmode = 0;
-    });
+    platform.setPassBudget(5'000);
     form.solvestage();
-    EXPECT_EQ(form.programmode, 0);
+    EXPECT_EQ(form.programmode, 2);
     EXPECT_TRUE(form.canvas.image() == before);
 }
 

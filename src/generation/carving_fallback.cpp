@@ -1,0 +1,61 @@
+// The way out of a make whose patterns never carve where it needs to.
+#include <algorithm>
+
+#include "shell/form57.h"
+
+namespace tarnwick {
+
+namespace {
+constexpr unsigned allSides = 0b11110;
+}
+
+// Before making ends the walker travels the maze in search of its last clean
+// cells, so a stretch without carving grows with the lattice. Ordinary makes
+// measured stay below 40 passes a cell of the window's lattice.
+std::uint64_t Form57::carvingfallbackbound() const {
+    const auto across = [](long size, long step) {
+        return static_cast<std::uint64_t>(std::max(size / std::max(step, 1L), 1L));
+    };
+    const std::uint64_t perCell = steeringfallbackused             ? carvingfallbackagainpassespercell
+                                  : patterncarvedsides != allSides ? carvingfallbackmissingpassespercell
+                                                                   : carvingfallbackpassespercell;
+    return perCell * across(canvas.width(), wallsizex) * across(canvas.height(), wallsizey);
+}
+
+// Once the fallback has been needed, every carve sends the completion scan back
+// to its start: a sweep that a carve overtook could pass a cell that the carve
+// made ready, and end making with it clean.
+void Form57::walkcarved() {
+    passeswithoutcarving = 0;
+    if (steeringfallbackused) scanreset();
+    // Stuck tries run through every direction: only the patterns' own moves count.
+    if (!steeringfallback && patternstate != 3 && stuckflag != 1 && direction >= 1 && direction <= 4)
+        patterncarvedsides |= 1U << direction;
+    endsteeringfallback();
+}
+
+// Counts only while the computer creates: the user steering, or a pause, is no
+// stall. Random steering (the user's choice) is all the fallback would add.
+void Form57::walkcarvingcheck() {
+    if (creationmode == -1 || panelopen != 0 || paused != 0 || steeringfallback) return;
+    if (++passeswithoutcarving < carvingfallbackbound()) return;
+    if (patternstate == 3 && patternresume == 0) return;
+    steeringfallback = true;
+    steeringfallbackused = true;
+    files.close(1);
+    patternstate = 3;
+    patternchoice = 3;
+    patternresume = 0;
+}
+
+// Patterns take over again from a fresh choice, unless a command changed the
+// steering in the meantime.
+void Form57::endsteeringfallback() {
+    if (!steeringfallback) return;
+    steeringfallback = false;
+    if (patternstate != 3 || patternresume != 0) return;
+    patternstate = 0;
+    patternchoice = 0;
+}
+
+}  // namespace tarnwick

@@ -32,7 +32,7 @@ const Case cases[] = {
          HeadlessPlatform platform(800, 600);
          return bench::pollingLoopRate(platform, passes);
      }},
-    {"polling-loop/qt-offscreen", 200'000,
+    {"polling-loop/qt-offscreen", 2'000'000,
      [](std::uint64_t passes) {
          double rate = 0;
          bench::withQtWindow([&](Platform& platform) { rate = bench::pollingLoopRate(platform, passes); });

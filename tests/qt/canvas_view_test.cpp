@@ -53,6 +53,24 @@ TEST_F(WindowCanvas, ShowsWhatIsPaintedOnTheCanvas) {
                                      }));
 }
 
+// A frame converts only the box that changed: what changed elsewhere since, in
+// either layer, shows, and what was shown before stays.
+TEST_F(WindowCanvas, LaterFramesShowEachChangeAndKeepTheRest) {
+    canvas.setBackColour(0xFFFFFF);
+    paintArt(canvas, 10, 20, picture);
+    pumpFor(std::chrono::milliseconds(40));
+    paintArt(canvas, 300, 200, {"gr"});
+    canvas.setScreenOnly(true);
+    paintArt(canvas, 700, 500, {"m"});
+    pumpFor(std::chrono::milliseconds(40));
+    canvas.setScreenOnly(false);
+    paintArt(canvas, 11, 21, {"y"});
+    pumpFor(std::chrono::milliseconds(40));
+    EXPECT_EQ(shownArt(10, 20, 4, 4), (Art{"rrgg", "ry.g", "b..y", "bb#y"}));
+    EXPECT_EQ(shownArt(300, 200, 2, 1), (Art{"gr"}));
+    EXPECT_EQ(shownArt(700, 500, 1, 1), (Art{"m"}));
+}
+
 TEST_F(WindowCanvas, AWaitingProgramShowsItsLastFrameAtOnce) {
     canvas.setBackColour(0xFFFFFF);
     platform.processEvents();  // a frame was just shown

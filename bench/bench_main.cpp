@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "finish_search.h"
+#include "goals.h"
 #include "platform/headless/headless_platform.h"
 #include "making.h"
 #include "polling_loop.h"
@@ -43,6 +44,15 @@ const Case cases[] = {
     {"solving-3d", 5'000'000, bench::solving3dRate},
     {"finish-search", 5'000'000, bench::finishSearchRate},
     {"property", 2'000'000, bench::propertyRate, true, "mazes/s"},
+    {"goals", 20'000'000, bench::goalsTable, true, "s (window, 1920x1080 regular make + solve)"},
+    {"peak-memory/window/1280x1024", 20'000'000,
+     [](std::uint64_t budget) { return bench::peakMemoryOfMakeAndSolve(true, 1280, 1024, budget); }, true, "MB"},
+    {"peak-memory/window/1920x1080", 20'000'000,
+     [](std::uint64_t budget) { return bench::peakMemoryOfMakeAndSolve(true, 1920, 1080, budget); }, true, "MB"},
+    {"peak-memory/headless/1280x1024", 20'000'000,
+     [](std::uint64_t budget) { return bench::peakMemoryOfMakeAndSolve(false, 1280, 1024, budget); }, true, "MB"},
+    {"peak-memory/headless/1920x1080", 20'000'000,
+     [](std::uint64_t budget) { return bench::peakMemoryOfMakeAndSolve(false, 1920, 1080, budget); }, true, "MB"},
 };
 
 bool chosen(const Case& c, int argc, char** argv) {

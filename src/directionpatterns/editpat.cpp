@@ -86,10 +86,18 @@ void Form57::fillunfinished() {
 
 void Form57::editpat() {
     editorentry();
+    int fieldwidth = 0, fieldheight = 0;
     for (;;) {
+        // A surface that changed under a running fill gets the field laid out
+        // again, and the replay redraws steps the fill has counted already.
+        const bool laidoutagain = randomfill != 0 && programmode == -1 &&
+                                  (canvas.width() != fieldwidth || canvas.height() != fieldheight);
+        const long filledsteps = randomsteps;
         if (!editorsetup(false)) return;
+        fieldwidth = canvas.width(), fieldheight = canvas.height();
         openpatternforreplay();
         editorreplay();
+        if (laidoutagain) randomsteps = filledsteps;
         if (editorlivepasses()) {
             editorleave();
             return;

@@ -17,7 +17,10 @@ static void mazesettingdefaults(Form57& f) {
     tickOne(ui, {"pnormal", "plarge"}, 0);
     f.difficultylevel = 4;
     tickOne(ui, {"mode1", "mode2", "mode3", "mode4", "mode5", "mode6"}, 3);
+    // The option a finish search holds back goes too, or the search's end,
+    // placing or a changed end-point would bring it back under the "off" tick.
     f.playoption = 0;
+    f.savedplaymode = 0;
     f.notrail = 0;
     tickOne(ui, {"playmodeoff", "easymode", "hardmode"}, 0);
     ui.setChecked("leavetrail", true);
@@ -40,7 +43,8 @@ static void patternsettingdefaults(Form57& f) {
 void Form57::mbsub() {
     nodrawing = 0;
     symmetrymode = 0;
-    printmode = 0;
+    // A run left by "Quit to Main Menu" ends here, its failed pages told.
+    endprintrun();
     files.close(1);
     files.close(2);
     resetkindpatterns();

@@ -169,8 +169,13 @@ bool Form57::scanunderpass(const CrossingReach& reach, long dx, long dy) {
     return true;
 }
 
+// The cell's own colour, read `in` pixels inside its box's corner. At the
+// smallest wall sizes that pixel is the cell's centre, where a trail through
+// the cell covers it; the corner itself lies off every trail line. Keeping the
+// colour held instead would wipe this cell in the colour of the one before.
 void Form57::samplepassagecolor(long in) {
-    const long own = canvas.point(cellx1 + in, celly1 + in);
+    long own = canvas.point(cellx1 + in, celly1 + in);
+    if (own == startcolor) own = canvas.point(cellx1, celly1);
     if (own != startcolor && own != finishcolor) passagecolor = own;
 }
 

@@ -213,6 +213,46 @@ TEST_F(EditorSession, UnfinishedFillPutsTheMaximumSizeBack) {
     run();
 }
 
+// The window resized during a fill lays the field out again and replays the
+// moves so far; they were counted as they were made, so the fill still makes
+// its whole size, as a replay of the finished pattern counts it.
+struct ResizedFill {
+    const char* drawing;
+    long mazekind;
+};
+void PrintTo(const ResizedFill& c, std::ostream* os) { *os << c.drawing; }
+
+class FillResizedMidway : public EditorSession, public ::testing::WithParamInterface<ResizedFill> {};
+
+TEST_P(FillResizedMidway, CountsEachStepOnce) {
+    begin(GetParam().drawing);
+    then([&] { form.maxrandomsize = 30; });
+    menu("editpatterns", 6);
+    menu("crpattern", 1);
+    until([&] { return form.randomsteps >= 10; });
+    then([&] {
+        ASSERT_EQ(form.randomfill, 1);
+        form.canvas.resize(1000, 700);
+    });
+    until([&] { return form.randomfill == 0; });
+    menu("exitpattern", 6);
+    run();
+
+    form.mazekind = GetParam().mazekind;
+    form.editedpattern = 1;
+    form.randomsteps = 0;
+    form.editorsetup(true);
+    form.openpatternforreplay();
+    form.editorreplay();
+    form.files.close(1);
+    form.files.close(2);
+    EXPECT_EQ(form.randomsteps, 30);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, FillResizedMidway,
+                         ::testing::Values(ResizedFill{"mazes3d1", 2}, ResizedFill{"mazes3d", 1}),
+                         [](const auto& info) { return std::string(info.param.drawing); });
+
 // With random identical patterns chosen, every new maze first makes a random left pattern.
 TEST_F(EditorSession, CreateCommandMakesARandomPatternFirst) {
     begin("mazes3d1");

@@ -174,6 +174,31 @@ TEST_F(PrintRun, AFailingPrinterIsToldOnceWhenTheRunEnds) {
     EXPECT_EQ(form.programmode, 2);
 }
 
+// "Quit to Main Menu" ends a run as its count does: the title visit tells its
+// failed pages, once, and the next run starts with none.
+TEST_F(PrintRun, FailedPagesAreToldWhenAQuitEndsTheRun) {
+    printer.setPrinterFails(true);
+    ASSERT_EQ(play(firstMazePlaced + R"s(
+menu "Print-Options" "print mazes(without answers)"
+passes 2
+type "5"
+key Enter
+passes 3
+expect-mode 1
+menu "Options" "Quit to Main Menu"
+passes 20
+expect-mode -5
+expect-message "Error: 1 page of the print run could not be printed."
+button "Click to Begin"
+passes 20
+)s"), "");
+    EXPECT_EQ(printer.messages(),
+              std::vector<std::string>{"Error: 1 page of the print run could not be printed."});
+    EXPECT_EQ(printer.progressAtPrint.size(), 1u);
+    EXPECT_EQ(form.printmode, 0);
+    EXPECT_EQ(form.printfailures, 0);
+}
+
 // Stopped, a run tells its failed pages at once; outside a run each failed
 // print of the window is told.
 TEST_F(FrameTest, FailedPagesAreToldWhenTheRunIsStoppedAndOutsideARun) {

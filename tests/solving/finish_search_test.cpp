@@ -118,6 +118,35 @@ TEST_F(FinishSearch, LeftEarlyItStartsAgain) {
     }
 }
 
+// "Reset all maze settings" switches play off for good, during the search and
+// after it: neither the search's end nor a search started later brings back
+// the option chosen before, which the "off" tick would no longer show.
+TEST_F(FinishSearch, AResetLeavesPlayOffDuringTheSearchAndAfterIt) {
+    searchFrom(twisty, 10);
+    form.playoption = 1;
+    run([&](std::uint64_t pass) {
+        if (pass == 50) platform.pushMenu("resetsettings");
+    });
+    EXPECT_EQ(form.programmode, 2) << "the reset changes the end-point option: back to placing";
+    EXPECT_EQ(form.playoption, 0) << "during";
+    EXPECT_EQ(form.savedplaymode, 0) << "during";
+
+    standardColours(form);
+    searchFrom(twisty, 10);
+    form.playoption = 1;
+    run();
+    ASSERT_EQ(form.playoption, 1);
+    form.commandtaken = 0;
+    platform.pushMenu("resetsettings");
+    form.doEvents();
+    standardColours(form);
+    searchFrom(twisty, 10);
+    run();
+    EXPECT_EQ(form.finishfound, 1);
+    EXPECT_EQ(form.playoption, 0) << "after";
+    EXPECT_EQ(form.savedplaymode, 0) << "after";
+}
+
 // A start with no way out: no cell beats it, so the finish goes on the start's
 // own cell, where the placing keys can take it and a solve ends at once.
 TEST_F(FinishSearch, AStartWithNoWayOutKeepsTheFinishOnTheMaze) {

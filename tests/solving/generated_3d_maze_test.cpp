@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "solving/maze_property.h"
+#include "solving/solving_fixture.h"
 #include "support/headless_work_dir.h"
 
 namespace tarnwick::test {
@@ -40,6 +41,37 @@ INSTANTIATE_TEST_SUITE_P(Mazes, Generated3dMaze, ::testing::ValuesIn(recipes()),
         if (c == ' ' || c == '-') c = '_';
     return name;
 });
+
+// The example drawings hold passages of several colours side by side; at wall
+// size 5 a crossing back into a cell the trail went through once repainted a
+// pixel of it in the colour of the cell beyond the underpass.
+class Generated3dExample : public ::testing::TestWithParam<MazeRecipe> {
+protected:
+    void SetUp() override { copyExampleSettings(); }
+    TempWorkDir workDir;
+};
+
+TEST_P(Generated3dExample, AtWallSizeFiveKeepsEveryPassageColour) {
+    const MazeRecipe& recipe = GetParam();
+    const SolvedMaze maze = makeAndSolve(recipe, 2'000'000);
+    ASSERT_TRUE(maze.solved) << describe(recipe);
+    EXPECT_EQ(readTrail(maze).fault, "") << describe(recipe);
+}
+
+MazeRecipe exampleAtWallSizeFive(const char* example, std::uint64_t seed) {
+    MazeRecipe recipe;
+    recipe.example = example;
+    recipe.wall = 5;
+    recipe.seed = seed;
+    recipe.width = 800, recipe.height = 600;
+    return recipe;
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, Generated3dExample,
+                         ::testing::Values(exampleAtWallSizeFive("usediamond", 75),
+                                           exampleAtWallSizeFive("usespace", 67),
+                                           exampleAtWallSizeFive("usetree", 83)),
+                         [](const auto& info) { return std::string(info.param.example); });
 
 }  // namespace
 }  // namespace tarnwick::test

@@ -15,7 +15,9 @@
 namespace tarnwick::test {
 
 std::string describe(const MazeRecipe& r) {
-    if (r.example != nullptr) return std::string(r.example) + " seed " + std::to_string(r.seed);
+    if (r.example != nullptr)
+        return std::string(r.example) + (r.wall != 10 ? " wall " + std::to_string(r.wall) : "") + " seed " +
+               std::to_string(r.seed);
     std::string kind = r.mazekind == 2 ? "3d" : r.longunderpasses ? "3d-pipe-long" : "3d-pipe-short";
     return kind + " level " + std::to_string(r.level) + " wall " + std::to_string(r.wall) + " seed " +
            std::to_string(r.seed) + " " + std::to_string(r.width) + "x" + std::to_string(r.height);
@@ -54,6 +56,12 @@ SolvedMaze makeAndSolve(const MazeRecipe& recipe, std::uint64_t passBudget) {
                      form.random.seed(recipe.seed);
                      platform.pushMenu("newmaze");
                  }};
+        if (recipe.wall != 10) {
+            // The example's settings came with the first "New maze "; its picture takes the new wall size.
+            const auto at = moves.begin() + 3;
+            moves.insert(at, {[&] { platform.pushMenu("changewallsize"); },
+                              [&] { platform.pushText(wall), platform.pushEntryKey(13); }});
+        }
     }
     std::size_t next = 0;
     std::uint64_t stageStart = 0;

@@ -16,7 +16,7 @@ struct MazeRecipe {
     long mazekind = 2;  // 1 3d-pipe, 2 3d
     bool longunderpasses = false;
     long level = 4;
-    long wall = 10;
+    long wall = 10;  // an example's own is 10: another is set once its settings are in
     std::uint64_t seed = 1;
     int width = 200, height = 150;
     const char* example = nullptr;  // the example's menu item; its settings file must be at hand

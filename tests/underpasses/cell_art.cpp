@@ -13,8 +13,7 @@ CellArtTest::CellArtTest() : form(program.form) {
     for (int k = 1; k <= 16; ++k) setColourClass(form, k, k <= 8);
     setExtraOpenColour(form);
     for (int k = 1; k <= 16; ++k) form.passagecolors[static_cast<std::size_t>(k)] = 0xF0E000 + k;
-    form.wallsizex = form.wallsizey = wall;
-    form.gridstepx = form.gridstepy = wall;
+    setWallSize(wall);
     form.cursorcolor = form.palette[1] + 3;
     form.picturedrawing = 1;
     form.shortunderpasses = 1;
@@ -22,6 +21,12 @@ CellArtTest::CellArtTest() : form(program.form) {
     form.pathsize = 1;
     form.mazekind = 2;
     form.canvas.setScreenOnly(false);
+}
+
+void CellArtTest::setWallSize(long w) {
+    wall = w;
+    form.wallsizex = form.wallsizey = w;
+    form.gridstepx = form.gridstepy = w;
 }
 
 CellRect CellArtTest::box(Cell c) const { return cellBox(wall + c.col * wall, wall + c.row * wall, wall, wall); }

@@ -10,7 +10,7 @@
 namespace tarnwick::test {
 
 // A maze as one character per cell, laid on the lattice from (w, w), wall size
-// 10, with a character between two cells for the grid line that parts them.
+// 10 unless set otherwise, with a character between two cells for the grid line that parts them.
 // Rows alternate: cell rows ("#-# . R") and grid-line rows, whose characters
 // under the cells stand for the grid line below them ("|   ").
 //   cells: '.' black, 'n' navy (both open), 'R' red (border), '#' passage in
@@ -27,11 +27,13 @@ struct Cell {
 
 class CellArtTest : public ::testing::Test {
 protected:
-    static constexpr long wall = 10;
+    long wall = 10;
     static constexpr long blackPassage = 0xF0E001, navyPassage = 0xF0E002;
 
     CellArtTest();
 
+    // Another wall size for the lattice and the cell boxes, before painting.
+    void setWallSize(long w);
     void paint(const CellArt& art);
     // The picture read back in the same notation, over the size of the last art painted.
     CellArt read() const;

@@ -82,6 +82,38 @@ TEST_F(ShortCrossing, GoingBackWipesTheTrailItDrewAndTakesTheUnderpassOffTheCoun
     expectUnchangedBut(before, left);
 }
 
+// Cells of two passage colours on either side of the corridor. Going back the
+// crossing wipes the landing cell's trail in that cell's own colour, at every
+// wall size: at 5 the pixel it samples the colour from is the cell's centre,
+// which the trail covers.
+class CrossingBackInTwoColours : public CrossingTest, public ::testing::WithParamInterface<long> {};
+
+TEST_P(CrossingBackInTwoColours, LeavesEachCellItsOwnColour) {
+    setWallSize(GetParam());
+    const CellArt twoColours = {". . # . .",
+                                "    |    ",
+                                "N-N # #-#",
+                                "    |    ",
+                                ". . # . ."};
+    paint(twoColours);
+    walkerAt({3, 1}, -1, 0);
+    const Picture before = form.canvas.image();
+    form.maze3dunderpass();
+    ASSERT_EQ(walkerCell(), (Cell{1, 1}));
+    EXPECT_EQ(form.passagecolor, navyPassage);
+    probeOnEdge(1, 0);
+    form.maze3dunderpass();
+
+    ASSERT_EQ(walkerCell(), (Cell{3, 1}));
+    EXPECT_EQ(form.passagecolor, blackPassage);
+    const long y = cy({3, 1});
+    const Pixels left = segment(cx({3, 1}), y, box({3, 1}).x2, y);
+    EXPECT_EQ(trail(), left);
+    expectUnchangedBut(before, left);
+}
+
+INSTANTIATE_TEST_SUITE_P(WallSizes, CrossingBackInTwoColours, ::testing::Values(10L, 6L, 5L));
+
 TEST_F(ShortCrossing, ClosedBoxTakesTwoHopsAndHoldsTheOtherAxisMeanwhile) {
     paint(closedBoxBetweenCorridors);
     walkerAt({1, 1}, 1, 0);

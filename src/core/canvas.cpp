@@ -68,6 +68,14 @@ void Canvas::markChanged(long x1, long y1, long x2, long y2) {
     changed_.y2 = std::max(changed_.y2, static_cast<int>(y2));
 }
 
+void Canvas::readShown(int y, int x1, int x2, std::uint32_t* out) const {
+    const std::size_t from = index(x1, y), count = static_cast<std::size_t>(x2 - x1 + 1);
+    std::copy_n(image_.begin() + static_cast<std::ptrdiff_t>(from), count, out);
+    if (!screenUsed_) return;
+    for (std::size_t i = 0; i < count; ++i)
+        if (screenMask_[from + i]) out[i] = screen_[from + i];
+}
+
 Canvas::Area Canvas::takeChangedArea() {
     Area area = changed_;
     changed_ = {};

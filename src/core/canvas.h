@@ -73,6 +73,9 @@ public:
         return screenMask_[i] ? screen_[i] : image_[i];
     }
 
+    // Pixels x1..x2 of row y as shown(), into `out`: how a display takes a changed area.
+    void readShown(int y, int x1, int x2, std::uint32_t* out) const;
+
     // Bumped on every change; the display repaints when it differs from what it showed.
     std::uint64_t version() const { return version_; }
 

@@ -34,8 +34,10 @@ void CanvasView::takeFrame(Canvas& canvas) {
         area = {0, 0, width - 1, height - 1};
     }
     for (int y = area.y1; y <= area.y2; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(frame_.scanLine(y));
-        for (int x = area.x1; x <= area.x2; ++x) line[x] = 0xFF000000u | bgrToRgb(canvas.shown(x, y));
+        auto* line = reinterpret_cast<std::uint32_t*>(frame_.scanLine(y)) + area.x1;
+        const int count = area.x2 - area.x1 + 1;
+        canvas.readShown(y, area.x1, area.x2, line);
+        for (int i = 0; i < count; ++i) line[i] = 0xFF000000u | bgrToRgb(line[i]);
     }
     const QColor margin = QColor::fromRgb(0xFF000000u | bgrToRgb(static_cast<std::uint32_t>(canvas.backColour())));
     if (margin != margin_) {

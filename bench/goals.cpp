@@ -1,11 +1,13 @@
 #include "goals.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <functional>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include <unistd.h>
 
@@ -222,8 +224,18 @@ double goalsTable(std::uint64_t passBudget) {
             format("%.0f MB", peakMemoryInAFreshRun("window", size)), goal);
     }
 
-    row("start-up to the title screen, 1920x1080", format("%.3f s", startupSeconds(false, 1920, 1080)),
-        format("%.3f s", startupSeconds(true, 1920, 1080)), "window <= 0.3 s");
+    // Single start-ups vary a lot: the median of five each, taking turns.
+    std::vector<double> headlessStarts, windowStarts;
+    for (int run = 0; run < 5; ++run) {
+        headlessStarts.push_back(startupSeconds(false, 1920, 1080));
+        windowStarts.push_back(startupSeconds(true, 1920, 1080));
+    }
+    const auto median = [](std::vector<double>& v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    row("start-up to the title screen, 1920x1080", format("%.3f s", median(headlessStarts)),
+        format("%.3f s", median(windowStarts)), "window <= 0.3 s");
     std::printf("(peak memory is that of a fresh bench process that makes and solves the one maze; start-up\n"
                 " is timed from the application's creation, the loading of the program itself left out)\n");
     return big.window.timed.seconds;

@@ -8,7 +8,9 @@ namespace tarnwick {
 // The drawing stage's worker. Keys and commands only change fields; every pass
 // here paints what changed since the last painting step as one stroke.
 void Form57::drawpicture() {
-    lastpaintpen = 0;
+    // The first pass paints the cursor in the pen, into the drawing while drawing
+    // is on, unless the picture under it is no longer the one it painted on.
+    lastpaintpen = picturereplaced == 1 ? static_cast<long>(pencolor) : 0;
     // "Click to Begin" is the only way in with loadexample set: the example it
     // chose is pending until this stage ends or the user replaces the drawing.
     if (loadexample == 1) examplepending = 1;
@@ -20,8 +22,10 @@ void Form57::drawpicture() {
         const bool exampleshown = examplepending == 1;
         if (exampleshown) {
             drawingstageendmenus();
-            if (exampledrawing >= 1 && exampledrawing <= 4)
+            if (exampledrawing >= 1 && exampledrawing <= 4) {
                 canvas.setBackPicture(builtinPicture(static_cast<int>(exampledrawing)));
+                picturereplaced = 1;
+            }
         }
         examplepending = 0;
         if (loadexample != 1) return;
@@ -44,10 +48,12 @@ bool Form57::drawingeventrun(bool waitForOne) {
 
 void Form57::drawingpasses() {
     // Only an event changes what a pass paints: once a whole pass has run without
-    // one, the end of the next quiet pass sleeps until one comes.
+    // one, the end of the next quiet pass sleeps until one comes. The first pass
+    // never counts as quiet: its stroke may paint over the cursor's outline, which
+    // only the pass after it shows again.
     std::uint64_t eventsAtLastPass = eventsdelivered;
-    for (;;) {
-        const bool lastPassQuiet = eventsdelivered == eventsAtLastPass;
+    for (bool firstPass = true;; firstPass = false) {
+        const bool lastPassQuiet = !firstPass && eventsdelivered == eventsAtLastPass;
         eventsAtLastPass = eventsdelivered;
         drawingpassmenus();
         rememberpen();

@@ -15,6 +15,7 @@ void Form57::paintstroke() {
     // The pen repair found no usable colour: painting would put a passage colour or
     // a marker into the drawing.
     if (!isUsableColour(*this, pencolor)) return;
+    picturereplaced = 0;  // the cursor has painted on the picture as it is now
 
     spanBox(canvas, before, now, pencolor);
     const CellRect mirror{mirrorx1, mirrory1, mirrorx2, mirrory2};

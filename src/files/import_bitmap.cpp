@@ -15,6 +15,7 @@ void Form57::importbitmap(int keyCode) {
             canvas.setBackPicture(*picture);
             picturedrawing = 1;
             examplepending = 0;  // the imported picture is the drawing now, not the example's
+            picturereplaced = 1;
         } else {
             platform.messageBox("Error: can't find bitmap.");
         }

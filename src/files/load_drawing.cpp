@@ -39,6 +39,7 @@ bool Form57::loaddrawingfiles(const std::string& name) {
     afterloadsteps();
     // The loaded picture is the drawing now, not the example's.
     examplepending = 0;
+    picturereplaced = 1;
     return true;
 }
 

@@ -21,6 +21,12 @@ long entryRefusals(Form57& f, long x, long y, long sx, long sy) {
         (ax == f.startx1 && ay == f.starty1 && (f.homex1 != f.startx1 || f.homey1 != f.starty1)))
         refusals = 1;
     const long own = at(ax, ay);
+    // The user's cursor is the walker itself, not a passage cell: its openings
+    // show passage colours, never its own, so the tests below would find it
+    // closed all round and, on the drawing's edge, refuse every step from it. A
+    // maze the user is to carve would then end before the first key. The walker
+    // makes its own test when the user steps.
+    if (f.creationmode == -1 && own == f.cursorcolor) return refusals;
     // Edge probe of S on the side facing away from U.
     const long backx = sx > 0 ? ax + w - 1 : sx < 0 ? ax - 1 : ax;
     const long backy = sy > 0 ? ay + w - 1 : sy < 0 ? ay - 1 : ay;

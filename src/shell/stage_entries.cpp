@@ -20,6 +20,7 @@ LoopStage Form57::drawingstage() {
     if (cleandrawingsaved == 1) paintsnapshot(cleandrawing);
     cleandrawingsaved = 0;
     canvas.setScreenOnly(true);
+    if (drawnbefore == 0) picturereplaced = 0;  // no cursor kept from before
     if (drawnbefore != 0 && drawcellx1 != drawcellx2 && drawcelly1 != drawcelly2) {
         cellx1 = drawcellx1;
         celly1 = drawcelly1;
@@ -39,7 +40,9 @@ LoopStage Form57::drawingstage() {
     setExtraOpenColour(*this);
     if (programmode == -6) return LoopStage::Title;
     drawingendmenus();
-    if (nodrawing != 0) {
+    // With drawing off the cursor goes into the drawing now, unless the picture
+    // was replaced under it.
+    if (nodrawing != 0 && picturereplaced == 0) {
         canvas.setScreenOnly(false);
         canvas.fillBox(cellx1, celly1, cellx2, celly2, pencolor);
     } else {

@@ -55,9 +55,38 @@ key Enter
 passes 2
 )");
     EXPECT_EQ(failures, "");
-    EXPECT_EQ(program.form.maxrandomsize, 52);
-    EXPECT_EQ(program.form.ui.menu("maxrnd").caption, "Random patterns are allways size \"52\"");
-    EXPECT_EQ(program.form.ui.menu("usernd").caption, "Random patterns are any size from \"1\" to \"52\"");
+    // The box's "5" is replaced by the typing, which stops at two characters.
+    EXPECT_EQ(program.form.maxrandomsize, 23);
+    EXPECT_EQ(program.form.ui.menu("maxrnd").caption, "Random patterns are allways size \"23\"");
+    EXPECT_EQ(program.form.ui.menu("usernd").caption, "Random patterns are any size from \"1\" to \"23\"");
+}
+
+}  // namespace
+}  // namespace tarnwick::test
+
+namespace tarnwick::test {
+namespace {
+
+// The box opens with the maximum in force, selected: what the user types
+// replaces it, at every opening, and the typing after the first adds to it.
+TEST_F(HeadlessProgramTest, TypingReplacesTheMaximumTheBoxOpensWith) {
+    const std::string failures = program.runScript(R"(
+passes 3
+button "Click to Begin"
+passes 5
+menu "Maze Settings" "Change maximum size of random patterns"
+type "500"
+key Enter
+passes 2
+menu "Maze Settings" "Change maximum size of random patterns"
+type "7"
+type "1"
+key Enter
+passes 2
+)");
+    EXPECT_EQ(failures, "");
+    EXPECT_EQ(program.form.maxrandomsize, 71);
+    EXPECT_EQ(program.platform.messages(), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -25,5 +25,29 @@ TEST_F(DrawingTest, IdleDrawingStageWaitsForTheNextEvent) {
     EXPECT_EQ(drawing()[5][10], '#') << "the stroke to the new cell";
 }
 
+// The first pass paints the cursor in a pen other than black into the drawing,
+// over its outline: whatever the pen, the window shows the outline again before
+// the stage first sleeps.
+class FirstWait : public DrawingTest, public ::testing::WithParamInterface<long> {};
+
+TEST_P(FirstWait, ShowsTheCursorOutline) {
+    f().programmode = 0;
+    f().pencolor = GetParam();
+    bool checked = false;
+    runStage([&](Form57& s, HeadlessPlatform& p, std::uint64_t) {
+        if (p.waits() == 0 || checked) return;
+        checked = true;
+        EXPECT_EQ(s.canvas.point(5, 5), lightRed) << "outline";
+        EXPECT_EQ(s.canvas.point(9, 9), lightRed) << "outline";
+        if (GetParam() != black) {
+            EXPECT_EQ(s.canvas.point(7, 7), GetParam()) << "the cursor in the pen";
+        }
+        s.programmode = -6;
+    });
+    EXPECT_TRUE(checked);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pens, FirstWait, ::testing::Values(black, navy, silver));
+
 }  // namespace
 }  // namespace tarnwick::test

@@ -100,13 +100,14 @@ TEST(HeadlessPlatform, TypingGoesIntoTheFocusedEntryBox) {
     program.platform.processEvents();
     EXPECT_EQ(program.platform.refusals().size(), 2u);
 
+    // The box opens with a value, selected: the first typing replaces it.
     program.ui.setControlText("Text1", "my");
     program.ui.setFocus("Text1");
     program.platform.pushText("maze");
     program.platform.pushText(" 2");
     program.platform.pushEntryKey(13);
     program.platform.processEvents();
-    EXPECT_EQ(program.log, Log{"entry Text1 13 mymaze 2 @2"});
+    EXPECT_EQ(program.log, Log{"entry Text1 13 maze 2 @2"});
 }
 
 TEST(HeadlessPlatform, TimerTicksOnlyWhenScriptedAndRunning) {

@@ -124,6 +124,35 @@ TEST_F(WindowKeys, TheProgramsTextReplacesTheBoxes) {
     EXPECT_EQ(box.text(), "10");
 }
 
+// A box the program opens holding a value: the first typing replaces the value,
+// the next adds to what was typed; the value the box opens with is selected
+// again at every opening.
+TEST_F(WindowKeys, TypingReplacesTheValueABoxOpensWith) {
+    ui.addControl("Text7", ControlKind::EntryBox);
+    ui.setControlMaxLength("Text7", 2);
+    auto open = [&](const char* value) {
+        ui.setControlText("Text7", value);
+        ui.setControlVisible("Text7", true);
+        ui.setFocus("Text7");
+        platform.processEvents();
+    };
+    open("5");
+    auto& box = widget<QLineEdit>("Text7");
+    QTest::keyClicks(&box, "500");
+    platform.processEvents();
+    EXPECT_EQ(box.text(), "50");
+    EXPECT_EQ(ui.control("Text7").text, "50");
+
+    ui.setControlVisible("Text7", false);
+    ui.setFocus("");
+    platform.processEvents();
+    open("50");
+    QTest::keyClicks(&box, "7");
+    QTest::keyClicks(&box, "1");
+    platform.processEvents();
+    EXPECT_EQ(ui.control("Text7").text, "71");
+}
+
 TEST_F(WindowKeys, MouseButtonsOnTheSurface) {
     QTest::mouseClick(&platform.surface(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
     QTest::mouseClick(&platform.surface(), Qt::RightButton, Qt::NoModifier, QPoint(60, 50));

@@ -99,8 +99,17 @@ bool HeadlessPlatform::controlUsable(const std::string& name, const char* what) 
     return true;
 }
 
+// As in the window, a box the program gives the focus has its text selected, and
+// the first typing replaces it; a text the program puts there later is not.
+void HeadlessPlatform::noteFocus() {
+    if (ui_->focus() == focusSeen_) return;
+    focusSeen_ = ui_->focus();
+    selectedText_ = focusSeen_.empty() ? std::nullopt : std::optional(ui_->control(focusSeen_).text);
+}
+
 void HeadlessPlatform::deliver(const Event& event) {
     using Kind = Event::Kind;
+    noteFocus();
     switch (event.kind) {
     case Kind::Key:
         sink_->keyDown(event.code);
@@ -134,10 +143,12 @@ void HeadlessPlatform::deliver(const Event& event) {
         } else if (controlUsable(focus, "entry box")) {
             if (event.kind == Kind::Text) {
                 const Control& box = ui_->control(focus);
-                std::string typed = box.text + event.name;
+                const std::string kept = selectedText_ == box.text ? "" : box.text;
+                selectedText_.reset();
+                std::string typed = kept + event.name;
                 // Like a real box, one that is full takes no more characters.
                 if (box.maxLength > 0 && typed.size() > box.maxLength)
-                    typed.resize(std::max(box.text.size(), box.maxLength));
+                    typed.resize(std::max(kept.size(), box.maxLength));
                 ui_->setControlText(focus, typed);
             } else {
                 sink_->entryKeyDown(focus, event.code);

@@ -50,7 +50,7 @@ public:
     void pushMenu(const std::string& item);  // by item name
     void pushButton(const std::string& button);
     void pushCheck(const std::string& checkBox);  // toggles the value, then reports the click
-    void pushText(const std::string& text);  // appended to the focused entry box
+    void pushText(const std::string& text);  // typed into the focused entry box
     void pushEntryKey(int keyCode);          // to the focused entry box
     void pushFileListClick(const std::string& fileList, const std::string& entry);
     void pushTick(const std::string& timer);
@@ -101,6 +101,7 @@ private:
     void tickDueTimers();
     bool controlUsable(const std::string& name, const char* what);
     void recordCaption();
+    void noteFocus();
     void refuse(std::string why) { refusals_.push_back(std::move(why)); }
 
     int width_;
@@ -112,6 +113,8 @@ private:
     Feeder feeder_;
     std::deque<Event> queue_;
     bool endRequested_ = false;
+    std::string focusSeen_;                    // the focus when the last event came
+    std::optional<std::string> selectedText_;  // the focused box's selected text
 
     double clock_ = defaultClockStart;
     double clockStep_ = defaultClockStep;

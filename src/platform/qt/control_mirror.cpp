@@ -235,6 +235,9 @@ void ControlMirror::applyFocus() {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         if (controls[i].name == focus && controls[i].kind == ControlKind::EntryBox && controls[i].visible) {
             widgets_[i]->setFocus();
+            // A box the program opens holding a value offers it for replacing:
+            // the first typing takes its place rather than adding to it.
+            static_cast<QLineEdit*>(widgets_[i])->selectAll();
             return;
         }
     }

@@ -8,6 +8,7 @@
 
 #include "finish_search.h"
 #include "fuzz.h"
+#include "goals.h"
 #include "platform/headless/headless_platform.h"
 #include "making.h"
 #include "polling_loop.h"
@@ -33,7 +34,7 @@ const Case cases[] = {
          HeadlessPlatform platform(800, 600);
          return bench::pollingLoopRate(platform, passes);
      }},
-    {"polling-loop/qt-offscreen", 200'000,
+    {"polling-loop/qt-offscreen", 2'000'000,
      [](std::uint64_t passes) {
          double rate = 0;
          bench::withQtWindow([&](Platform& platform) { rate = bench::pollingLoopRate(platform, passes); });
@@ -45,6 +46,15 @@ const Case cases[] = {
     {"finish-search", 5'000'000, bench::finishSearchRate},
     {"property", 2'000'000, bench::propertyRate, true, "mazes/s"},
     {"fuzz", 4'000'000, bench::fuzzRate, true, "mazefiles/s"},
+    {"goals", 20'000'000, bench::goalsTable, true, "s (window, 1920x1080 regular make + solve)"},
+    {"peak-memory/window/1280x1024", 20'000'000,
+     [](std::uint64_t budget) { return bench::peakMemoryOfMakeAndSolve(true, 1280, 1024, budget); }, true, "MB"},
+    {"peak-memory/window/1920x1080", 20'000'000,
+     [](std::uint64_t budget) { return bench::peakMemoryOfMakeAndSolve(true, 1920, 1080, budget); }, true, "MB"},
+    {"peak-memory/headless/1280x1024", 20'000'000,
+     [](std::uint64_t budget) { return bench::peakMemoryOfMakeAndSolve(false, 1280, 1024, budget); }, true, "MB"},
+    {"peak-memory/headless/1920x1080", 20'000'000,
+     [](std::uint64_t budget) { return bench::peakMemoryOfMakeAndSolve(false, 1920, 1080, budget); }, true, "MB"},
 };
 
 bool chosen(const Case& c, int argc, char** argv) {

@@ -42,6 +42,16 @@ MazeScript exampleMaze(std::string name, const char* item, bool asRegular) {
             {leaveTheTitle, menu(5, item), menu(5, "newmaze"), menu(20, asRegular ? "createreg" : "newmaze")}};
 }
 
+long carvedCells(const Form57& f) {
+    long cells = 0;
+    for (long y = f.wallsizey; y <= f.canvas.height() - f.gridstepy; y += f.gridstepy)
+        for (long x = f.wallsizex; x <= f.canvas.width() - f.gridstepx; x += f.gridstepx)
+            cells += isPassageColour(f, f.canvas.point(x + 1, y + 1)) ? 1 : 0;
+    return cells;
+}
+
+}  // namespace
+
 MazeScript openMaze(const char* wallSize) {
     std::vector<Step> steps{leaveTheTitle, menu(5, "importdrawing")};
     for (Step& s : enter("open")) steps.push_back(std::move(s));
@@ -52,8 +62,6 @@ MazeScript openMaze(const char* wallSize) {
     return {std::string("open-wall-") + wallSize, std::move(steps)};
 }
 
-// A drawing open everywhere, started as a new drawing of a 3d kind ("mazes3d1"
-// 3d, "mazes3d" 3d-pipe), the underpass length ticked, the computer creating.
 MazeScript openMaze3d(const char* kindItem, const char* kindName, bool longunderpasses, const char* wallSize) {
     std::vector<Step> steps{leaveTheTitle, menu(5, kindItem), menu(5, "importdrawing")};
     for (Step& s : enter("open")) steps.push_back(std::move(s));
@@ -65,20 +73,10 @@ MazeScript openMaze3d(const char* kindItem, const char* kindName, bool longunder
     return {std::string(kindName) + "-open-wall-" + wallSize, std::move(steps)};
 }
 
-long carvedCells(const Form57& f) {
-    long cells = 0;
-    for (long y = f.wallsizey; y <= f.canvas.height() - f.gridstepy; y += f.gridstepy)
-        for (long x = f.wallsizex; x <= f.canvas.width() - f.gridstepx; x += f.gridstepx)
-            cells += isPassageColour(f, f.canvas.point(x + 1, y + 1)) ? 1 : 0;
-    return cells;
-}
-
-}  // namespace
-
-MazeWorkDir::MazeWorkDir() {
+MazeWorkDir::MazeWorkDir(int openWidth, int openHeight) {
     const fs::path data = fs::path(TARNWICK_DATA_DIR);
     for (const auto& file : fs::directory_iterator(data)) fs::copy_file(file.path(), file.path().filename());
-    savePictureFile(Picture(800, 600, 0x000000), "open.bmp");
+    savePictureFile(Picture(openWidth, openHeight, 0x000000), "open.bmp");
 }
 
 std::vector<MazeScript> benchMazes(bool regularOnly) {

@@ -21,7 +21,8 @@ class ScriptedPlatform;
 // picture that, imported, makes every cell of the window open.
 class MazeWorkDir {
 public:
-    MazeWorkDir();
+    // "open.bmp" as large as a window it is to fill.
+    explicit MazeWorkDir(int openWidth = 800, int openHeight = 600);
 
 private:
     test::TempWorkDir dir_;
@@ -46,6 +47,10 @@ std::vector<MazeScript> benchMazes(bool regularOnly);
 // 3d, 3d-pipe with short and 3d-pipe with long underpasses, on a drawing open
 // everywhere at wall sizes 10 and 5.
 std::vector<MazeScript> bench3dMazes();
+// One of them: the computer making a regular maze, or one of a 3d kind ("mazes3d1"
+// 3d, "mazes3d" 3d-pipe), on the imported "open.bmp" at the wall size given.
+MazeScript openMaze(const char* wallSize);
+MazeScript openMaze3d(const char* kindItem, const char* kindName, bool longunderpasses, const char* wallSize);
 
 // Passes and seconds of a timed stretch of the program's loop.
 struct Timed {

@@ -10,6 +10,17 @@
 
 namespace tarnwick::bench {
 
+// The solved maze waits for the user's next command: it is left at once, as by
+// "Go back to Drawing", and so is a walk that has used up its passes.
+const SolveRun solvedMazeRun{[](Form57&) {}, [](const Form57& form) { return form.programmode == 4; }};
+
+const SolveRun finishSearchRun{[](Form57& form) {
+                                   form.endpointoption = 1;
+                                   form.finishfound = 0;
+                                   form.finishx1 = form.finishy1 = form.finishx2 = form.finishy2 = -100;
+                               },
+                               [](const Form57& form) { return form.finishfound == 1; }};
+
 Timed timeSolveStage(Platform& platform, const MadeMaze& maze, std::uint64_t passBudget, const SolveRun& run) {
     ScriptedPlatform scripted(platform);
     Form57 form(scripted);

@@ -19,6 +19,12 @@ struct SolveRun {
     std::function<bool(const Form57&)> finished;
 };
 
+// The walk from the placed maze to the solved one, the computer solving.
+extern const SolveRun solvedMazeRun;
+// The solve stage as the placing stage hands it a finish still to be found: the
+// finish hidden off the window, option 1, the walk until it comes back to placing.
+extern const SolveRun finishSearchRun;
+
 // The main loop's solve stage on the made maze in a fresh program, timed until
 // it returns. The stage is left (as by "Go back to Drawing") once the run is
 // finished or has used up `passBudget` passes; it is done when it finished.

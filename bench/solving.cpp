@@ -13,17 +13,12 @@ namespace tarnwick::bench {
 
 namespace {
 
-// The main loop's solve stage on the made maze: set-up, walk, solved maze. The
-// solved maze waits for the user's next command: it is left at once, as by
-// "Go back to Drawing", and so is a walk that has used up its passes.
-const SolveRun solveRun{[](Form57&) {}, [](const Form57& form) { return form.programmode == 4; }};
-
 Timed solveHeadless(const MadeMaze& maze, std::uint64_t passBudget) {
-    return timeSolveStageHeadless(maze, passBudget, solveRun);
+    return timeSolveStageHeadless(maze, passBudget, solvedMazeRun);
 }
 
 Timed solveInWindow(const MadeMaze& maze, std::uint64_t passBudget) {
-    return timeSolveStageInWindow(maze, passBudget, solveRun);
+    return timeSolveStageInWindow(maze, passBudget, solvedMazeRun);
 }
 
 // The maze made and then solved on one platform: the two stretches added.
@@ -68,7 +63,7 @@ double solving3dRate(std::uint64_t passBudget) {
 }
 
 double solvingRate(std::uint64_t passBudget) {
-    return timeSolveStages("solving", benchMazes(true), passBudget, solveRun, "  (not solved)", false);
+    return timeSolveStages("solving", benchMazes(true), passBudget, solvedMazeRun, "  (not solved)", false);
 }
 
 }  // namespace tarnwick::bench

@@ -53,7 +53,36 @@ void Canvas::rebuildUnpainted() {
             const std::size_t i = index(x, y);
             if (!painted_[i]) image_[i] = backgroundAt(x, y);
         }
+    markAllChanged();
     ++version_;
+}
+
+void Canvas::markChanged(long x1, long y1, long x2, long y2) {
+    if (changed_.empty()) {
+        changed_ = {static_cast<int>(x1), static_cast<int>(y1), static_cast<int>(x2), static_cast<int>(y2)};
+        return;
+    }
+    changed_.x1 = std::min(changed_.x1, static_cast<int>(x1));
+    changed_.y1 = std::min(changed_.y1, static_cast<int>(y1));
+    changed_.x2 = std::max(changed_.x2, static_cast<int>(x2));
+    changed_.y2 = std::max(changed_.y2, static_cast<int>(y2));
+}
+
+void Canvas::readShown(int y, int x1, int x2, std::uint32_t* out) const {
+    const std::size_t from = index(x1, y), count = static_cast<std::size_t>(x2 - x1 + 1);
+    std::copy_n(image_.begin() + static_cast<std::ptrdiff_t>(from), count, out);
+    if (!screenUsed_) return;
+    for (std::size_t i = 0; i < count; ++i)
+        if (screenMask_[from + i]) out[i] = screen_[from + i];
+}
+
+Canvas::Area Canvas::takeChangedArea() {
+    Area area = changed_;
+    changed_ = {};
+    // A surface that shrank since may leave part of the box outside it.
+    area.x2 = std::min(area.x2, width_ - 1);
+    area.y2 = std::min(area.y2, height_ - 1);
+    return area;
 }
 
 void Canvas::setSizeLimit(int width, int height) {
@@ -95,6 +124,7 @@ void Canvas::resize(int width, int height) {
     }
     width_ = width;
     height_ = height;
+    markAllChanged();
     ++version_;
 }
 
@@ -104,6 +134,7 @@ void Canvas::fillBox(long x1, long y1, long x2, long y2, long colour) {
     const std::uint32_t c = toColour(colour);
     for (long y = yl; y <= yh; ++y)
         for (long x = xl; x <= xh; ++x) writePixel(index(x, y), c);
+    markChanged(xl, yl, xh, yh);
     ++version_;
 }
 
@@ -135,6 +166,7 @@ void Canvas::line(long x1, long y1, long x2, long y2, long colour) {
     const Wide tHi = std::min<Wide>(steps - 1, sa > 0 ? majorSize - 1 - a1 : a1);
     const std::uint32_t c = toColour(colour);
     bool wrote = false;
+    long xl = width_, yl = height_, xh = -1, yh = -1;
     for (Wide t = tLo; t <= tHi; ++t) {
         const UWide s = static_cast<UWide>(steps);
         const Wide offset = static_cast<Wide>((static_cast<UWide>(t) * db + s / 2) / s);
@@ -143,9 +175,13 @@ void Canvas::line(long x1, long y1, long x2, long y2, long colour) {
         const Wide a = a1 + sa * t;
         const Wide x = xMajor ? a : b, y = xMajor ? b : a;
         writePixel(index(static_cast<long>(x), static_cast<long>(y)), c);
+        xl = std::min(xl, static_cast<long>(x)), xh = std::max(xh, static_cast<long>(x));
+        yl = std::min(yl, static_cast<long>(y)), yh = std::max(yh, static_cast<long>(y));
         wrote = true;
     }
-    if (wrote) ++version_;
+    if (!wrote) return;
+    markChanged(xl, yl, xh, yh);
+    ++version_;
 }
 
 void Canvas::pset(long x, long y, long colour) { fillBox(x, y, x, y, colour); }
@@ -154,6 +190,7 @@ void Canvas::clearScreenLayer() {
     if (!screenUsed_) return;
     std::fill(screenMask_.begin(), screenMask_.end(), 0);
     screenUsed_ = false;
+    markAllChanged();
     ++version_;
 }
 
@@ -189,6 +226,7 @@ void Canvas::paintPicture(const Picture& picture, long x, long y) {
         for (long px = xl; px <= xh; ++px)
             writePixel(index(px, py),
                        picture.at(static_cast<int>(px - x), static_cast<int>(py - y)) & 0xFFFFFFu);
+    markChanged(xl, yl, xh, yh);
     ++version_;
 }
 

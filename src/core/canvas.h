@@ -73,14 +73,27 @@ public:
         return screenMask_[i] ? screen_[i] : image_[i];
     }
 
+    // Pixels x1..x2 of row y as shown(), into `out`: how a display takes a changed area.
+    void readShown(int y, int x1, int x2, std::uint32_t* out) const;
+
     // Bumped on every change; the display repaints when it differs from what it showed.
     std::uint64_t version() const { return version_; }
+
+    // The box around what was written since the display last took it, so that
+    // the display converts and repaints only that (corners included).
+    struct Area {
+        int x1 = 0, y1 = 0, x2 = -1, y2 = -1;
+        bool empty() const { return x2 < x1 || y2 < y1; }
+    };
+    Area takeChangedArea();
 
 private:
     std::size_t index(long x, long y) const { return static_cast<std::size_t>(y) * stride_ + static_cast<std::size_t>(x); }
     std::uint32_t backgroundAt(int x, int y) const;
     void writePixel(std::size_t i, std::uint32_t colour);
     void rebuildUnpainted();
+    void markChanged(long x1, long y1, long x2, long y2);  // within the surface
+    void markAllChanged() { markChanged(0, 0, width_ - 1, height_ - 1); }
 
     int width_;   // the readable surface
     int height_;
@@ -97,6 +110,7 @@ private:
     std::vector<std::uint8_t> screenMask_;
     bool screenUsed_ = false;
     std::uint64_t version_ = 1;
+    Area changed_;
 };
 
 }  // namespace tarnwick

@@ -129,9 +129,13 @@ void Form57::walkevents() {
     commandtaken = 0;
     const long panelBefore = panelopen;
     const std::uint64_t picture = canvas.version();
-    doEvents();
+    if (walkeronlywaits()) waitEvents();
+    else doEvents();
     // A command that repainted the picture may have opened or closed regions.
-    if (canvas.version() != picture) walkerreach.stale = true;
+    if (canvas.version() != picture) {
+        walkerreach.stale = true;
+        walkerwait.quietpasses = 0;
+    }
     if (panelopen == 0 && panelBefore != 0 && creationmode == -1) paintcellbox(cursorcolor);
 }
 

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMainWindow>
+#include <QTest>
 #include <QTimer>
 
 #include <thread>
@@ -51,6 +52,30 @@ TEST_F(WindowCanvas, ShowsWhatIsPaintedOnTheCanvas) {
                                          ".bb#y.",
                                          "......",
                                      }));
+}
+
+// A frame converts only the box that changed: what changed elsewhere since, in
+// either layer, shows, and what was shown before stays.
+TEST_F(WindowCanvas, LaterFramesShowEachChangeAndKeepTheRest) {
+    // A wait shows the last frame at once; a key ends it.
+    auto showFrame = [this] {
+        QTimer::singleShot(0, &platform.window(), [this] { QTest::keyClick(&platform.surface(), Qt::Key_A); });
+        platform.waitForEvents();
+        sink.take();
+    };
+    canvas.setBackColour(0xFFFFFF);
+    paintArt(canvas, 10, 20, picture);
+    showFrame();
+    paintArt(canvas, 300, 200, {"gr"});
+    canvas.setScreenOnly(true);
+    paintArt(canvas, 700, 500, {"m"});
+    showFrame();
+    canvas.setScreenOnly(false);
+    paintArt(canvas, 11, 21, {"y"});
+    showFrame();
+    EXPECT_EQ(shownArt(10, 20, 4, 4), (Art{"rrgg", "ry.g", "b..y", "bb#y"}));
+    EXPECT_EQ(shownArt(300, 200, 2, 1), (Art{"gr"}));
+    EXPECT_EQ(shownArt(700, 500, 1, 1), (Art{"m"}));
 }
 
 TEST_F(WindowCanvas, AWaitingProgramShowsItsLastFrameAtOnce) {

@@ -27,6 +27,30 @@ TEST_F(WindowEvents, WaitingWakesForATimerTick) {
     EXPECT_GE(std::chrono::steady_clock::now() - start, 10ms);
 }
 
+// A program that only runs passes still gets the window's input, also after a
+// wait has taken the window's events itself.
+TEST_F(WindowEvents, InputReachesAProgramThatNeverWaits) {
+    auto typeAfterAPump = [this](Qt::Key key) {
+        QTimer::singleShot(0, &platform.window(), [this, key] { QTest::keyClick(&platform.surface(), key); });
+    };
+    auto busyPassesUntilAnEvent = [this] {
+        const auto giveUp = std::chrono::steady_clock::now() + 2s;
+        std::vector<std::string> events;
+        while (events.empty() && std::chrono::steady_clock::now() < giveUp) {
+            platform.processEvents();
+            events = sink.take();
+        }
+        return events;
+    };
+    typeAfterAPump(Qt::Key_A);
+    EXPECT_EQ(busyPassesUntilAnEvent(), std::vector<std::string>{"key 65"});
+    typeAfterAPump(Qt::Key_B);
+    platform.waitForEvents();
+    EXPECT_EQ(sink.take(), std::vector<std::string>{"key 66"});
+    typeAfterAPump(Qt::Key_C);
+    EXPECT_EQ(busyPassesUntilAnEvent(), std::vector<std::string>{"key 67"});
+}
+
 TEST_F(WindowEvents, TicksDoNotPileUpWhileTheProgramIsBusy) {
     ui.addTimer("Timer1");
     ui.setTimerInterval("Timer1", 5);

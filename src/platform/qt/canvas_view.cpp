@@ -26,15 +26,26 @@ QSize CanvasView::surfaceLimit() {
     return all.size().expandedTo(QSize(3840, 2160));
 }
 
-void CanvasView::takeFrame(const Canvas& canvas) {
+void CanvasView::takeFrame(Canvas& canvas) {
     const int width = canvas.width(), height = canvas.height();
-    if (frame_.width() != width || frame_.height() != height) frame_ = QImage(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(frame_.scanLine(y));
-        for (int x = 0; x < width; ++x) line[x] = 0xFF000000u | bgrToRgb(canvas.shown(x, y));
+    Canvas::Area area = canvas.takeChangedArea();
+    if (frame_.width() != width || frame_.height() != height) {
+        frame_ = QImage(width, height, QImage::Format_RGB32);
+        area = {0, 0, width - 1, height - 1};
     }
-    margin_ = QColor::fromRgb(0xFF000000u | bgrToRgb(static_cast<std::uint32_t>(canvas.backColour())));
-    update();
+    for (int y = area.y1; y <= area.y2; ++y) {
+        auto* line = reinterpret_cast<std::uint32_t*>(frame_.scanLine(y)) + area.x1;
+        const int count = area.x2 - area.x1 + 1;
+        canvas.readShown(y, area.x1, area.x2, line);
+        for (int i = 0; i < count; ++i) line[i] = 0xFF000000u | bgrToRgb(line[i]);
+    }
+    const QColor margin = QColor::fromRgb(0xFF000000u | bgrToRgb(static_cast<std::uint32_t>(canvas.backColour())));
+    if (margin != margin_) {
+        margin_ = margin;
+        update();
+    } else if (!area.empty()) {
+        update(QRect(QPoint(area.x1, area.y1), QPoint(area.x2, area.y2)));
+    }
 }
 
 void CanvasView::paintEvent(QPaintEvent* event) {

@@ -15,8 +15,8 @@ class CanvasView : public QWidget {
 public:
     explicit CanvasView(QWidget* parent = nullptr);
 
-    // Takes a new frame from the canvas and schedules its painting.
-    void takeFrame(const Canvas& canvas);
+    // Takes what changed in the canvas into the frame and schedules its painting.
+    void takeFrame(Canvas& canvas);
 
     std::function<void(int button)> onMouseDown;        // 1 left, 2 right, 4 middle
     std::function<void()> onResized;

@@ -22,9 +22,9 @@ namespace tarnwick {
 namespace {
 // A frame costs far more than a step of the program: show at most this many a second.
 constexpr auto frameInterval = std::chrono::microseconds(1'000'000 / 60);
-// Asking Qt for its events costs more than a whole step of most loops; a
+// Asking Qt for its events costs more than a whole step of most loops; half a
 // millisecond's delay is far below anything a user notices.
-constexpr auto pumpInterval = std::chrono::milliseconds(1);
+constexpr auto pumpInterval = std::chrono::microseconds(500);
 
 QtMessageHandler qtsOwnHandler = nullptr;
 
@@ -46,7 +46,8 @@ void leaveOutUnsupportedNotices() {
 }
 }  // namespace
 
-QtPlatform::QtPlatform(QApplication& app) : app_(app), window_(std::make_unique<MainWindow>()) {
+QtPlatform::QtPlatform(QApplication& app)
+    : app_(app), window_(std::make_unique<MainWindow>()), pumpTicker_(pumpInterval) {
     leaveOutUnsupportedNotices();
     window_->onClose = [this] { requestEnd(); };
 }
@@ -96,28 +97,26 @@ void QtPlatform::queueCanvasResize() {
 }
 
 void QtPlatform::processEvents() {
-    const Clock::time_point now = Clock::now();
-    if (now - lastPump_ >= pumpInterval) {
-        lastPump_ = now;
-        QCoreApplication::processEvents();
-    }
+    // Between pumps nothing can have queued an event: Qt's handlers run only in one.
+    const bool pump = pumpTicker_.due();
+    if (pump) QCoreApplication::processEvents();
     deliver();
-    showCanvas(false, now);
+    if (pump) showCanvas(false, Clock::now());
 }
 
 void QtPlatform::waitForEvents() {
+    pumpTicker_.stop();
     while (queue_.empty() && !endRequested_) {
         showModel();
         showCanvas(true, Clock::now());  // the program now waits: show its last frame
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
-    lastPump_ = Clock::now();
     deliver();
-    showCanvas(false, lastPump_);
+    showCanvas(false, Clock::now());
 }
 
 void QtPlatform::deliver() {
-    queue_.deliver();
+    if (!queue_.empty()) queue_.deliver();
     showModel();
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/platform.h"
 #include "platform/qt/event_queue.h"
+#include "platform/qt/pump_ticker.h"
 
 class QApplication;
 class QMainWindow;
@@ -70,7 +71,7 @@ private:
     std::uint64_t shownUiVersion_ = 0;
     std::uint64_t shownCanvasVersion_ = 0;
     Clock::time_point lastFrame_{};
-    Clock::time_point lastPump_{};
+    PumpTicker pumpTicker_;
 };
 
 }  // namespace tarnwick

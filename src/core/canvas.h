@@ -38,7 +38,7 @@ public:
     long point(long x, long y) const {
         if (x < 0 || y < 0 || x >= width_ || y >= height_) return -1;
         const std::size_t i = index(x, y);
-        return static_cast<long>(screenMask_[i] ? screen_[i] : image_[i]);
+        return static_cast<long>(screenUsed_ && screenMask_[i] ? screen_[i] : image_[i]);
     }
 
     // Drawing target: false paints the persistent image, true the screen layer only.
@@ -70,7 +70,7 @@ public:
     // What the window shows: persistent image with the screen layer on top.
     std::uint32_t shown(int x, int y) const {
         const std::size_t i = index(x, y);
-        return screenMask_[i] ? screen_[i] : image_[i];
+        return screenUsed_ && screenMask_[i] ? screen_[i] : image_[i];
     }
 
     // Pixels x1..x2 of row y as shown(), into `out`: how a display takes a changed area.
@@ -108,7 +108,7 @@ private:
     std::vector<std::uint8_t> painted_;
     std::vector<std::uint32_t> screen_;
     std::vector<std::uint8_t> screenMask_;
-    bool screenUsed_ = false;
+    bool screenUsed_ = false;  // the screen layer may hold a pixel: reads look at it only then
     std::uint64_t version_ = 1;
     Area changed_;
 };

@@ -6,10 +6,13 @@ namespace tarnwick {
 
 namespace {
 
-template <typename Table>
-bool inTable(const Table& table, std::size_t last, long colour) {
-    return std::any_of(table.begin() + 1, table.begin() + static_cast<std::ptrdiff_t>(last) + 1,
-                       [colour](long entry) { return entry == colour; });
+// Every entry compared, without a branch per entry: pixel probes call this
+// millions of times, and a colour is found about as often as not.
+template <std::size_t Last, typename Table>
+bool inTable(const Table& table, long colour) {
+    bool found = false;
+    for (std::size_t k = 1; k <= Last; ++k) found |= static_cast<long>(table[k]) == colour;
+    return found;
 }
 
 }  // namespace
@@ -25,12 +28,12 @@ void setStandardPalette(State& state) {
 // The tables hold markers in place of the other class's colours; a pixel of such a
 // value (an imported picture may have one) still belongs to neither class.
 bool isOpenColour(const State& state, long colour) {
-    return !isMarker(colour) && inTable(state.opencolors, 17, colour);
+    return !isMarker(colour) && inTable<17>(state.opencolors, colour);
 }
 bool isBorderColour(const State& state, long colour) {
-    return !isMarker(colour) && inTable(state.bordercolors, 16, colour);
+    return !isMarker(colour) && inTable<16>(state.bordercolors, colour);
 }
-bool isPassageColour(const State& state, long colour) { return inTable(state.passagecolors, 16, colour); }
+bool isPassageColour(const State& state, long colour) { return inTable<16>(state.passagecolors, colour); }
 
 bool isCleanColour(const State& state, long colour) {
     return isOpenColour(state, colour) && !isPassageColour(state, colour);

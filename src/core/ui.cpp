@@ -15,10 +15,9 @@ bool assign(T& field, const V& value) {
 }
 
 // Works for const and non-const item lists alike.
-template <typename Items>
-auto& lookup(Items& items, const std::unordered_map<std::string, std::size_t>& index,
-             std::string_view name, const char* what) {
-    const auto it = index.find(std::string(name));
+template <typename Items, typename Index>
+auto& lookup(Items& items, const Index& index, std::string_view name, const char* what) {
+    const auto it = index.find(name);
     if (it == index.end()) throw std::out_of_range(std::string("unknown ") + what + ": " + std::string(name));
     return items[it->second];
 }
@@ -60,9 +59,13 @@ Control& Ui::controlRef(std::string_view name) { return lookup(controls_, contro
 
 Timer& Ui::timerRef(std::string_view name) { return const_cast<Timer&>(timer(name)); }
 
-bool Ui::hasMenu(std::string_view name) const { return menuIndex_.count(std::string(name)) > 0; }
+bool Ui::hasMenu(std::string_view name) const { return menuIndex_.find(name) != menuIndex_.end(); }
 
 const MenuItem& Ui::menu(std::string_view name) const { return lookup(menus_, menuIndex_, name, "menu item"); }
+
+MenuId Ui::menuId(std::string_view name) const {
+    return {static_cast<std::size_t>(&menu(name) - menus_.data())};
+}
 
 bool Ui::menuAvailable(std::string_view name) const {
     // Parents always exist before their children, so the walk ends at the menu bar.
@@ -92,17 +95,20 @@ const MenuItem* Ui::findMenuByCaptions(const std::vector<std::string>& captions)
 void Ui::setCaption(std::string_view menu, std::string_view caption) {
     if (assign(menuRef(menu).caption, caption)) ++version_;
 }
-void Ui::setChecked(std::string_view menu, bool checked) {
-    if (assign(menuRef(menu).checked, checked)) ++version_;
+void Ui::setChecked(std::string_view menu, bool checked) { setChecked(menuId(menu), checked); }
+void Ui::setEnabled(std::string_view menu, bool enabled) { setEnabled(menuId(menu), enabled); }
+void Ui::setVisible(std::string_view menu, bool visible) { setVisible(menuId(menu), visible); }
+void Ui::setChecked(MenuId menu, bool checked) {
+    if (assign(menus_[menu.index].checked, checked)) ++version_;
 }
-void Ui::setEnabled(std::string_view menu, bool enabled) {
-    if (assign(menuRef(menu).enabled, enabled)) ++version_;
+void Ui::setEnabled(MenuId menu, bool enabled) {
+    if (assign(menus_[menu.index].enabled, enabled)) ++version_;
 }
-void Ui::setVisible(std::string_view menu, bool visible) {
-    if (assign(menuRef(menu).visible, visible)) ++version_;
+void Ui::setVisible(MenuId menu, bool visible) {
+    if (assign(menus_[menu.index].visible, visible)) ++version_;
 }
 
-bool Ui::hasControl(std::string_view name) const { return controlIndex_.count(std::string(name)) > 0; }
+bool Ui::hasControl(std::string_view name) const { return controlIndex_.find(name) != controlIndex_.end(); }
 
 const Control& Ui::control(std::string_view name) const { return lookup(controls_, controlIndex_, name, "control"); }
 

@@ -1,6 +1,8 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -20,6 +22,12 @@ struct MenuItem {
     bool checked = false;
     bool enabled = true;
     bool visible = true;
+};
+
+// An item's place among the menus: looked up once by name, then used by loops
+// that set states every pass without a name lookup each time.
+struct MenuId {
+    std::size_t index = 0;
 };
 
 enum class ControlKind { Button, CheckBox, Label, EntryBox, FileList };
@@ -66,6 +74,8 @@ public:
 
     bool hasMenu(std::string_view name) const;
     const MenuItem& menu(std::string_view name) const;
+    MenuId menuId(std::string_view name) const;  // throws for an unknown name
+    const MenuItem& menu(MenuId id) const { return menus_[id.index]; }
     const std::vector<MenuItem>& menus() const { return menus_; }  // in creation order
     // A click runs only when the item and every item above it are enabled and visible.
     bool menuAvailable(std::string_view name) const;
@@ -76,6 +86,9 @@ public:
     void setChecked(std::string_view menu, bool checked);
     void setEnabled(std::string_view menu, bool enabled);
     void setVisible(std::string_view menu, bool visible);
+    void setChecked(MenuId menu, bool checked);
+    void setEnabled(MenuId menu, bool enabled);
+    void setVisible(MenuId menu, bool visible);
 
     bool hasControl(std::string_view name) const;
     const Control& control(std::string_view name) const;
@@ -110,18 +123,43 @@ public:
     std::uint64_t version() const { return version_; }
 
 private:
+    // Name lookups without a temporary string.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    };
+    using NameIndex = std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>>;
+
     MenuItem& menuRef(std::string_view name);
     Control& controlRef(std::string_view name);
     Timer& timerRef(std::string_view name);
 
     std::vector<MenuItem> menus_;
-    std::unordered_map<std::string, std::size_t> menuIndex_;
+    NameIndex menuIndex_;
     std::vector<Control> controls_;
-    std::unordered_map<std::string, std::size_t> controlIndex_;
+    NameIndex controlIndex_;
     std::vector<Timer> timers_;
     WindowProperties window_;
     std::string focus_;
     std::uint64_t version_ = 1;
+};
+
+// What a set of menu states was last applied for: the fields it depends on and
+// the menus' version. Applying it again changes nothing until one of those
+// moved, so a loop that keeps it every pass can skip the names' lookups.
+template <std::size_t N>
+class MenuUpkeep {
+public:
+    using Inputs = std::array<long, N>;
+    bool due(const Ui& ui, const Inputs& inputs) const { return ui.version() != version_ || inputs != inputs_; }
+    void applied(const Ui& ui, const Inputs& inputs) {
+        version_ = ui.version();
+        inputs_ = inputs;
+    }
+
+private:
+    std::uint64_t version_ = 0;  // the menus start at version 1: the first pass applies
+    Inputs inputs_{};
 };
 
 }  // namespace tarnwick

@@ -17,6 +17,7 @@
 #include "platform/platform.h"
 #include "platform/textfiles.h"
 #include "shell/loop_stage.h"
+#include "shell/pass_menus.h"
 #include "shell/snapshot_store.h"
 
 namespace tarnwick {

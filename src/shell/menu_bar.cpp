@@ -141,6 +141,7 @@ constexpr ItemDef menuBar[] = {
 void Form57::createmenubar() {
     using namespace menus;
     for (const ItemDef& item : menuBar) ui.addMenu(item.name, item.parent, item.caption);
+    passmenus = PassMenus(ui);
     set(ui, Op::Disable, {"importdrawing", "ndrawing", "sdrawing", "ldrawing", "changewallsize", "choosew",
                           "selectcolor", "resetcolors", "drawingon", "drawingoff", "multdrawing", "backtodrawing",
                           "nrefresh", "crpattern", "savepatterns", "loadpatterns", "keyspattern"});

@@ -117,29 +117,47 @@ void Form57::drawingloopstartmenus() {
     if (mazekind != 1 && paused != 1) set(ui, Op::Enable, {"createreg", "create3d"});
 }
 
+PassMenus::PassMenus(const Ui& ui)
+    : keyhelp{ui.menuId("keysmaze"), ui.menuId("ksandf"), ui.menuId("keysanswer")},
+      items3d{ui.menuId("mazemode1"), ui.menuId("includeunderpasses"), ui.menuId("mostunderpasses")},
+      underpasslength(ui.menuId("lthick")),
+      levels{ui.menuId("mode1"), ui.menuId("mode2"), ui.menuId("mode3"), ui.menuId("mode4"), ui.menuId("mode5"),
+             ui.menuId("mode6")},
+      creation{ui.menuId("ugenerate"), ui.menuId("cgenerate")},
+      patternsets{ui.menuId("savepatterns"), ui.menuId("loadpatterns")} {}
+
 // The ticks and 3d items that every stage pass keeps by the settings.
-static void keyhelpmenus(Ui& ui, std::string_view stageItem) {
-    for (std::string_view item : {"keysmaze", "ksandf", "keysanswer"}) ui.setEnabled(item, item == stageItem);
+enum class KeyHelp { None = -1, Making, Placing, Solving };
+
+static void keyhelpmenus(Form57& f, KeyHelp stage) {
+    for (int i = 0; i < 3; ++i) f.ui.setEnabled(f.passmenus.keyhelp[i], i == static_cast<int>(stage));
+}
+
+static void offerIf(Ui& ui, bool on, MenuId item) {
+    ui.setEnabled(item, on);
+    ui.setVisible(item, on);
 }
 
 static void mazekindmenus(Form57& f) {
-    offerIf(f.ui, f.mazekind != 0, {"mazemode1", "includeunderpasses", "mostunderpasses"});
-    offerIf(f.ui, f.mazekind == 1, {"lthick"});
+    for (MenuId item : f.passmenus.items3d) offerIf(f.ui, f.mazekind != 0, item);
+    offerIf(f.ui, f.mazekind == 1, f.passmenus.underpasslength);
 }
 
 static void levelticks(Form57& f) {
-    tickOne(f.ui, {"mode1", "mode2", "mode3", "mode4", "mode5", "mode6"}, f.difficultylevel - 1);
+    const long chosen = f.difficultylevel - 1;
+    for (long i = 0; i < 6; ++i) f.ui.setChecked(f.passmenus.levels[i], i == chosen);
 }
 
 // Pattern sets can be saved and loaded in the drawing stage, in maze making and in
 // the pattern editor, whenever no panel is open.
 static void offerpatternsets(Form57& f) {
-    if (f.panelopen == 0) set(f.ui, Op::Enable, {"savepatterns", "loadpatterns"});
+    if (f.panelopen == 0)
+        for (MenuId item : f.passmenus.patternsets) f.ui.setEnabled(item, true);
 }
 
 static void creationticks(Form57& f) {
-    f.ui.setChecked("ugenerate", f.creationmode == -1);
-    f.ui.setChecked("cgenerate", f.creationmode != -1);
+    f.ui.setChecked(f.passmenus.creation[0], f.creationmode == -1);
+    f.ui.setChecked(f.passmenus.creation[1], f.creationmode != -1);
 }
 
 void Form57::drawingpassmenus() {
@@ -151,7 +169,7 @@ void Form57::drawingpassmenus() {
     ui.setChecked("pnormal", pathsize == 1);
     ui.setChecked("plarge", pathsize == 2);
     creationticks(*this);
-    keyhelpmenus(ui, "");
+    keyhelpmenus(*this, KeyHelp::None);
     printupkeepcountzero();
     mazekindmenus(*this);
     levelticks(*this);
@@ -220,7 +238,7 @@ void Form57::makingentrymenus2() {
 void Form57::makingpassmenus() {
     creationticks(*this);
     offerpatternsets(*this);
-    keyhelpmenus(ui, "keysmaze");
+    keyhelpmenus(*this, KeyHelp::Making);
     mazekindmenus(*this);
     levelticks(*this);
     if (printmode == 0) printupkeepnorun();
@@ -245,7 +263,7 @@ void Form57::placingentrymenus2() {
 
 // Rule (iii) stays with the placing worker, which applies it later in its pass.
 void Form57::placingpassmenus() {
-    keyhelpmenus(ui, "ksandf");
+    keyhelpmenus(*this, KeyHelp::Placing);
     mazekindmenus(*this);
     levelticks(*this);
     if (printmode == 0) printupkeepnorun();
@@ -260,7 +278,7 @@ void Form57::solveentrymenus() {
 }
 
 void Form57::solvingpassmenus() {
-    keyhelpmenus(ui, "keysanswer");
+    keyhelpmenus(*this, KeyHelp::Solving);
     mazekindmenus(*this);
     levelticks(*this);
 }

@@ -35,7 +35,7 @@ bool Form57::solverpass() {
     }
     if (notrail != 0 && playoption != 0) canvas.setScreenOnly(true);
     if ((notrail == 0 || playoption == 0) && panelopen != 1) canvas.setScreenOnly(false);
-    solvingpassmenus();
+    solverupkeepmenus();
     if (endpointoption != solveendpointoption) {
         endpointchanged();
         return true;
@@ -69,6 +69,13 @@ bool Form57::solverpass() {
     if (playoption != 0 && !moved) waitEvents();
     else doEvents();
     return solverpassend();
+}
+
+void Form57::solverupkeepmenus() {
+    const MenuUpkeep<2>::Inputs inputs{mazekind, difficultylevel};
+    if (!solvermenuupkeep.due(ui, inputs)) return;
+    solvingpassmenus();
+    solvermenuupkeep.applied(ui, inputs);
 }
 
 bool Form57::solverpassend() {

@@ -49,6 +49,24 @@ TEST_F(UiMenus, VersionMovesOnlyOnARealChange) {
     EXPECT_GT(ui.version(), v);
 }
 
+// An item looked up once is the same item as by its name, changes bump the
+// version alike, and a later item added does not move it.
+TEST_F(UiMenus, ItemsByIdAreTheItemsByName) {
+    const MenuId print = ui.menuId("print");
+    ui.addMenu("later", "options", "Later");
+    EXPECT_EQ(&ui.menu(print), &ui.menu("print"));
+    auto v = ui.version();
+    ui.setEnabled(print, true);
+    ui.setVisible(print, true);
+    ui.setChecked(print, false);
+    EXPECT_EQ(ui.version(), v);
+    ui.setEnabled(print, false);
+    EXPECT_GT(ui.version(), v);
+    EXPECT_FALSE(ui.menu("print").enabled);
+    EXPECT_FALSE(ui.menuAvailable("now"));
+    EXPECT_THROW(ui.menuId("nosuchitem"), std::out_of_range);
+}
+
 TEST_F(UiMenus, FindByCaptionsFollowsThePathExactly) {
     const MenuItem* found = ui.findMenuByCaptions({"Options", "Print ", "Now"});
     ASSERT_NE(found, nullptr);

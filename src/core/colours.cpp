@@ -4,19 +4,6 @@
 
 namespace tarnwick {
 
-namespace {
-
-// Every entry compared, without a branch per entry: pixel probes call this
-// millions of times, and a colour is found about as often as not.
-template <std::size_t Last, typename Table>
-bool inTable(const Table& table, long colour) {
-    bool found = false;
-    for (std::size_t k = 1; k <= Last; ++k) found |= static_cast<long>(table[k]) == colour;
-    return found;
-}
-
-}  // namespace
-
 void setStandardPalette(State& state) {
     static constexpr long standard[16] = {
         0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
@@ -27,24 +14,14 @@ void setStandardPalette(State& state) {
 
 // The tables hold markers in place of the other class's colours; a pixel of such a
 // value (an imported picture may have one) still belongs to neither class.
-bool isOpenColour(const State& state, long colour) {
-    return !isMarker(colour) && inTable<17>(state.opencolors, colour);
-}
-bool isBorderColour(const State& state, long colour) {
-    return !isMarker(colour) && inTable<16>(state.bordercolors, colour);
-}
-bool isPassageColour(const State& state, long colour) { return inTable<16>(state.passagecolors, colour); }
-
-bool isCleanColour(const State& state, long colour) {
-    return isOpenColour(state, colour) && !isPassageColour(state, colour);
-}
-
-bool isPathColour(const State& state, long colour) {
-    return isPassageColour(state, colour) || colour == state.startcolor || colour == state.finishcolor;
-}
-
-bool isUsableColour(const State& state, long colour) {
-    return !isPassageColour(state, colour) && !isMarker(colour);
+void rebuildColourClasses(const State& state) {
+    ColourClasses& classes = state.colourClasses;
+    classes.clear(state.opencolors.stamp(), state.bordercolors.stamp(), state.passagecolors.stamp());
+    for (std::size_t k = 1; k <= 17; ++k)
+        if (!isMarker(state.opencolors[k])) classes.add(state.opencolors[k], ColourClasses::Open);
+    for (std::size_t k = 1; k <= 16; ++k)
+        if (!isMarker(state.bordercolors[k])) classes.add(state.bordercolors[k], ColourClasses::Border);
+    for (std::size_t k = 1; k <= 16; ++k) classes.add(state.passagecolors[k], ColourClasses::Passage);
 }
 
 void setColourClass(State& state, int k, bool open) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 
 #include "core/state.h"
 
@@ -20,15 +21,38 @@ constexpr long borderMarker(int k) { return 300 + 2L * (k - 1); }
 // palette(1..16) := the standard colours, black to white.
 void setStandardPalette(State& state);
 
-// Class tests of a colour; a marker value belongs to no class.
-bool isOpenColour(const State& state, long colour);     // opencolors(1..17)
-bool isBorderColour(const State& state, long colour);   // bordercolors(1..16)
-bool isPassageColour(const State& state, long colour);  // passagecolors(1..16)
-bool isCleanColour(const State& state, long colour);    // open and not passage
+// The classes the tables give a colour, as ColourClasses bits; a marker value
+// belongs to no open or border class.
+void rebuildColourClasses(const State& state);
+inline std::uint8_t colourClassOf(const State& state, long colour) {
+    if (!state.colourClasses.builtFrom(state.opencolors.stamp(), state.bordercolors.stamp(),
+                                       state.passagecolors.stamp()))
+        rebuildColourClasses(state);
+    return state.colourClasses.of(colour);
+}
+
+// Class tests of a colour.
+inline bool isOpenColour(const State& state, long colour) {  // opencolors(1..17)
+    return colourClassOf(state, colour) & ColourClasses::Open;
+}
+inline bool isBorderColour(const State& state, long colour) {  // bordercolors(1..16)
+    return colourClassOf(state, colour) & ColourClasses::Border;
+}
+inline bool isPassageColour(const State& state, long colour) {  // passagecolors(1..16)
+    return colourClassOf(state, colour) & ColourClasses::Passage;
+}
+// Open and not passage.
+inline bool isCleanColour(const State& state, long colour) {
+    return (colourClassOf(state, colour) & (ColourClasses::Open | ColourClasses::Passage)) == ColourClasses::Open;
+}
 // Path for the solver and the player: a passage colour, startcolor or finishcolor.
-bool isPathColour(const State& state, long colour);
+inline bool isPathColour(const State& state, long colour) {
+    return isPassageColour(state, colour) || colour == state.startcolor || colour == state.finishcolor;
+}
 // A usable pen or square colour: no passage colour and no marker.
-bool isUsableColour(const State& state, long colour);
+inline bool isUsableColour(const State& state, long colour) {
+    return !isPassageColour(state, colour) && !isMarker(colour);
+}
 
 // Makes palette colour k (1..16) an open colour or a border colour; the other
 // table gets the colour's marker.

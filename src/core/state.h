@@ -1,6 +1,8 @@
 #pragma once
 #include <array>
 
+#include "core/colour_classes.h"
+#include "core/colour_table.h"
 #include "core/num.h"
 
 namespace tarnwick {
@@ -18,12 +20,12 @@ struct State {
     Num randomanysize, randomdown, randomgmoves, randomleft, randompatternmode, randomright;
     Num randomsteps, randomup, startcolor, startx1, startx2, starty1;
     Num starty2, symmetrymode, unusedsetting, wallsizex, wallsizey;
-    std::array<Num, 17> passagecolors{};
+    ColourTable<Num, 17> passagecolors;
 
     // Colour tables.
     std::array<long, 17> palette{};
-    std::array<long, 18> opencolors{};  // entry 17: &H7C00 or a value no pixel has
-    std::array<long, 17> bordercolors{};
+    ColourTable<long, 18> opencolors;  // entry 17: &H7C00 or a value no pixel has
+    ColourTable<long, 17> bordercolors;
 
     // Other fields.
     long areaheight{}, areawidth{}, arrivalcolor{}, basepassagecolor{}, bestpathlength{}, bestunderpasses{};
@@ -63,6 +65,9 @@ struct State {
     long examplepending{};  // 1 while the selected example's picture is still to be put on at the drawing stage's end
     long answerpagedue{};    // 1 from the print of a maze in a run with answers until its answer page
     long printpanellayer{};  // the drawing layer when the print panel opened: 1 the screen layer
+
+    // What the colour tables make of each colour they hold (see colours.h).
+    mutable ColourClasses colourClasses;
 };
 
 }  // namespace tarnwick

@@ -128,7 +128,7 @@ void keepPassageColoursOffWalls(Form57& f, const std::array<Num, 17>& before) {
 
 void Form57::applymazefile(MazefileReader reader, int example) {
     const SettingsRecord record = readSettingsRecord(files, 1);
-    const std::array<Num, 17> passageColoursBefore = passagecolors;
+    const std::array<Num, 17> passageColoursBefore = passagecolors.values();
     // Taken as read, without conversion.
     applySettings(*this, record, {21, 57, 58, 59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72, 86, 87});
 

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "core/colours.h"
 #include "core/geometry.h"
 #include "shell/form57.h"
@@ -46,7 +48,7 @@ void choosePassageColour(Form57& f, const CellRect& box, long start, const Neigh
     if (f.colorfound != 1) return;
     for (int k = 1; k <= 16; ++k) {
         if (f.foundcolor == f.palette[k]) {
-            f.passagecolor = f.passagecolors[k];
+            f.passagecolor = std::as_const(f.passagecolors)[k];
             return;
         }
     }

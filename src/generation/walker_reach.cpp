@@ -8,6 +8,7 @@
 #include <array>
 #include <tuple>
 #include <deque>
+#include <utility>
 
 #include "core/colours.h"
 #include "core/geometry.h"
@@ -26,7 +27,7 @@ bool Form57::walkercanreach(long x, long y) {
         wallsizex, wallsizey, gridstepx, mazekind, homex1, homey1, finishx1, finishy1, palette[1],
         canvas.width(), canvas.height()};
     std::copy(opencolors.begin() + 1, opencolors.end(), inputs.begin() + 11);
-    for (int k = 1; k <= 16; ++k) inputs[27 + k] = passagecolors[k];
+    for (int k = 1; k <= 16; ++k) inputs[27 + k] = std::as_const(passagecolors)[k];
     if (r.stale || inputs != r.inputs) {
         r.inputs = inputs;
         recomputewalkerreach();

@@ -100,5 +100,57 @@ TEST(Colours, UsableMeansNoPassageAndNoMarker) {
     EXPECT_TRUE(isUsableColour(s, 299));
 }
 
+// The classes are looked up, not scanned: every way the tables change must show
+// at the next test, however the state got its tables.
+TEST(Colours, ClassesFollowEveryChangeOfTheTables) {
+    constexpr long teal = 0x808000, pink = 0xC0C0FF;  // teal: palette colour 4, open at start
+    const struct {
+        const char* change;
+        void (*apply)(State&);
+        bool tealOpen, pinkPassage;
+    } cases[] = {
+        {"an entry written", [](State& s) { s.opencolors[4] = openMarker(4); }, false, false},
+        {"a passage entry written", [](State& s) { s.passagecolors[4] = pink; }, true, true},
+        {"a class changed", [](State& s) { setColourClass(s, 4, false); }, false, false},
+        {"the state assigned from another",
+         [](State& s) {
+             State other = s;
+             other.passagecolors[4] = pink;
+             setColourClass(other, 4, false);
+             isOpenColour(other, teal);  // the copy's own lookup is built first
+             s = other;
+         },
+         false, true},
+        {"a table assigned from another state's",
+         [](State& s) {
+             State other = s;
+             other.opencolors[4] = openMarker(4);
+             s.opencolors = other.opencolors;
+         },
+         false, false},
+    };
+    for (const auto& c : cases) {
+        State s = defaultClasses();
+        ASSERT_TRUE(isOpenColour(s, teal));  // builds the lookup
+        ASSERT_FALSE(isPassageColour(s, pink));
+        c.apply(s);
+        EXPECT_EQ(isOpenColour(s, teal), c.tealOpen) << c.change;
+        EXPECT_EQ(isPassageColour(s, pink), c.pinkPassage) << c.change;
+        EXPECT_EQ(isPathColour(s, pink), c.pinkPassage) << c.change;
+    }
+}
+
+// A copy keeps its own lookup: changing the copy leaves the original's classes.
+TEST(Colours, ACopiedStateClassifiesByItsOwnTables) {
+    State s = defaultClasses();
+    ASSERT_TRUE(isPassageColour(s, 0xFFFFFF));
+    State copy = s;
+    for (std::size_t k = 1; k <= 16; ++k) copy.passagecolors[k] = 0x123456;
+    EXPECT_FALSE(isPassageColour(copy, 0xFFFFFF));
+    EXPECT_TRUE(isPassageColour(s, 0xFFFFFF));
+    EXPECT_TRUE(isPassageColour(copy, 0x123456));
+    EXPECT_FALSE(isPassageColour(s, 0x123456));
+}
+
 }  // namespace
 }  // namespace tarnwick

@@ -230,11 +230,16 @@ void Canvas::paintPicture(const Picture& picture, long x, long y) {
     ++version_;
 }
 
+// Rows appended to a reserved buffer: a snapshot costs one pass over the pixels, not a fill and a copy.
 Picture Canvas::image() const {
-    Picture picture(width_, height_);
-    for (int y = 0; y < height_; ++y)
-        std::copy_n(image_.begin() + static_cast<std::ptrdiff_t>(index(0, y)), width_,
-                    picture.pixels.begin() + static_cast<std::ptrdiff_t>(y) * width_);
+    Picture picture;
+    picture.width = width_;
+    picture.height = height_;
+    picture.pixels.reserve(static_cast<std::size_t>(width_) * height_);
+    for (int y = 0; y < height_; ++y) {
+        const auto row = image_.begin() + static_cast<std::ptrdiff_t>(index(0, y));
+        picture.pixels.insert(picture.pixels.end(), row, row + width_);
+    }
     return picture;
 }
 

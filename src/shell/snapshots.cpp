@@ -1,6 +1,6 @@
-// Pictures the program writes and reads back. Every picture it writes is also
-// kept in memory, so a file that cannot be written or read later costs nothing
-// but one message.
+// Pictures the program writes and reads back. Every picture it reads back is
+// also kept in memory and painted from there, so a file that cannot be written
+// costs nothing but one message, and a stage boundary decodes no file.
 #include "shell/form57.h"
 
 namespace tarnwick {
@@ -13,28 +13,31 @@ void Form57::reportfilefailure(const std::string& fileName) {
 
 void Form57::savepicturefile(const Picture& picture, const std::string& fileName) {
     const bool written = platform.savePicture(picture, fileName);
-    snapshots.keep(fileName, picture, written);
+    snapshots.keep(fileName, picture);
     if (!written) reportfilefailure(fileName);
 }
 
-void Form57::savesnapshot(const std::string& fileName) { savepicturefile(canvas.image(), fileName); }
+void Form57::savesnapshot(const std::string& fileName) {
+    SnapshotStore::Shared image = snapshots.imageOf(canvas);
+    const bool written = platform.savePicture(*image, fileName);
+    snapshots.keep(fileName, std::move(image));
+    if (!written) reportfilefailure(fileName);
+}
 
 void Form57::savedrawingsnapshots() {
     savesnapshot(snapshot::cleandrawing);
     savesnapshot(snapshot::basepicture);
 }
 
+// The file is read only for a name the program has not written in this run.
 std::optional<Picture> Form57::loadwrittenpicture(const std::string& fileName) {
-    // A file whose last write failed may hold an older picture: the copy wins.
-    if (!snapshots.fileIsStale(fileName))
-        if (auto picture = platform.loadPicture(fileName)) return picture;
-    auto copy = snapshots.copy(fileName);
-    if (copy) reportfilefailure(fileName);
-    return copy;
+    if (const SnapshotStore::Shared copy = snapshots.copy(fileName)) return *copy;
+    return platform.loadPicture(fileName);
 }
 
 void Form57::paintsnapshot(const std::string& fileName) {
-    if (auto picture = loadwrittenpicture(fileName)) canvas.paintPicture(*picture, 0, 0);
+    if (const SnapshotStore::Shared copy = snapshots.copy(fileName)) return canvas.paintPicture(*copy, 0, 0);
+    if (const std::optional<Picture> picture = platform.loadPicture(fileName)) canvas.paintPicture(*picture, 0, 0);
 }
 
 }  // namespace tarnwick

@@ -1,3 +1,4 @@
+#include <QBuffer>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <sys/stat.h>
 
 #include "platform/picture_files.h"
+#include "platform/qt/picture_image.h"
 #include "support/headless_work_dir.h"
 
 namespace tarnwick::test {
@@ -54,6 +56,26 @@ TEST_F(PictureFiles, RoundTripIsExactAndRepeatable) {
     ASSERT_GE(bytes.size(), 54u);
     EXPECT_EQ(bytes.substr(0, 2), "BM");
     EXPECT_EQ(static_cast<unsigned char>(bytes[28]), 24) << "bits per pixel";
+}
+
+// The program writes its BMP files itself, row by row: byte for byte what Qt's
+// encoder makes of the same picture, for odd widths (every row padded
+// differently), a single pixel, and a picture that takes several chunks.
+TEST_F(PictureFiles, WrittenBytesAreQtsEncodersBytes) {
+    const struct {
+        int width, height;
+    } sizes[] = {{1, 1}, {2, 3}, {3, 2}, {5, 3}, {7, 5}, {1, 9}, {333, 211}};
+    for (const auto& size : sizes) {
+        Picture picture(size.width, size.height);
+        std::uint32_t colour = 0x9E3779B9u;  // high bits set too: they are no colour
+        for (std::uint32_t& pixel : picture.pixels) pixel = colour = colour * 1664525u + 1013904223u;
+        QByteArray expected;
+        QBuffer buffer(&expected);
+        ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(imageOf(picture).save(&buffer, "BMP"));
+        ASSERT_TRUE(savePictureFile(picture, "written.bmp"));
+        EXPECT_EQ(bytesOf("written.bmp"), expected.toStdString()) << size.width << "x" << size.height;
+    }
 }
 
 TEST_F(PictureFiles, OtherKindsOfBmpLoad) {

@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <functional>
 #include <set>
 
 #include "frame_fixture.h"
@@ -56,22 +57,24 @@ TEST_F(SnapshotTest, UnwritableSnapshotIsPaintedFromItsCopyAndReportedOnce) {
     EXPECT_EQ(platform.messages().size(), 1u);
 }
 
-TEST_F(SnapshotTest, MissingOrUnreadableSnapshotIsPaintedFromItsCopy) {
+// The copy is what the program wrote: whatever became of the file since, the
+// copy is painted and the file is not consulted.
+TEST_F(SnapshotTest, SnapshotIsPaintedFromItsCopyWhateverBecameOfTheFile) {
     paintMark(red);
-    form.savesnapshot("drawing1.bmp");
-    form.savesnapshot("drawing2.bmp");
+    for (const char* name : {"drawing1.bmp", "drawing2.bmp", "drawing4.bmp"}) form.savesnapshot(name);
     std::filesystem::remove("drawing1.bmp");
     platform.unreadable = {"drawing2.bmp"};
-    paintMark(blue);
-    form.paintsnapshot("drawing1.bmp");
-    EXPECT_EQ(mark(), red);
-    paintMark(blue);
-    form.paintsnapshot("drawing2.bmp");
-    EXPECT_EQ(mark(), red);
-    EXPECT_EQ(platform.messages().size(), 1u);
+    ASSERT_TRUE(savePictureFile(Picture(800, 600, green), "drawing4.bmp"));  // another writer
+    for (const char* name : {"drawing1.bmp", "drawing2.bmp", "drawing4.bmp"}) {
+        paintMark(blue);
+        form.paintsnapshot(name);
+        EXPECT_EQ(mark(), red) << name;
+        EXPECT_EQ(form.loadwrittenpicture(name), form.canvas.image()) << name;
+    }
+    EXPECT_TRUE(platform.messages().empty());
 }
 
-// An old file from an earlier run must not come back in place of the picture
+// A stale file from an earlier run must not come back in place of the picture
 // whose write just failed.
 TEST_F(SnapshotTest, StaleFileLosesToTheNewerCopy) {
     ASSERT_TRUE(savePictureFile(Picture(800, 600, green), "drawing1b.bmp"));
@@ -83,14 +86,56 @@ TEST_F(SnapshotTest, StaleFileLosesToTheNewerCopy) {
     EXPECT_EQ(mark(), red);
 }
 
-TEST_F(SnapshotTest, WrittenFileIsReadBack) {
-    paintMark(red);
-    form.savesnapshot("drawing4.bmp");
-    // Another writer replaced the file: the file is what counts.
-    ASSERT_TRUE(savePictureFile(Picture(800, 600, green), "drawing4.bmp"));
-    form.paintsnapshot("drawing4.bmp");
+// A name not written in this run is read from its file, as one of an earlier run.
+TEST_F(SnapshotTest, NameNotWrittenInThisRunIsReadFromItsFile) {
+    ASSERT_TRUE(savePictureFile(Picture(800, 600, green), "drawing3.bmp"));
+    paintMark(blue);
+    form.paintsnapshot("drawing3.bmp");
     EXPECT_EQ(mark(), green);
-    EXPECT_TRUE(platform.messages().empty());
+    EXPECT_EQ(form.loadwrittenpicture("drawing3.bmp"), Picture(800, 600, green));
+    EXPECT_FALSE(form.loadwrittenpicture("drawing4.bmp"));
+}
+
+// The built-in drawings are read by name like a user's file: the file on disk
+// counts, and the program keeps no copy of them.
+TEST_F(SnapshotTest, BuiltInDrawingsAreReadFromTheirFiles) {
+    form.savepicturefile(Picture(8, 6, red), "temple.bmp");
+    EXPECT_FALSE(form.snapshots.copy("temple.bmp"));
+    ASSERT_TRUE(savePictureFile(Picture(8, 6, green), "temple.bmp"));
+    EXPECT_EQ(form.loadwrittenpicture("temple.bmp"), Picture(8, 6, green));
+}
+
+// Snapshots of an unchanged canvas share one picture; any change of the
+// persistent image in between gives the next snapshot a picture of its own,
+// and leaves the earlier one as it was.
+TEST_F(SnapshotTest, SnapshotsShareAPictureOnlyWhileTheCanvasIsUnchanged) {
+    form.savedrawingsnapshots();
+    EXPECT_EQ(form.snapshots.copy("drawing1.bmp"), form.snapshots.copy("drawing1b.bmp"));
+
+    Canvas& c = form.canvas;
+    const struct {
+        const char* change;
+        std::function<void()> make;
+    } changes[] = {
+        {"fillBox", [&] { c.fillBox(3, 3, 9, 9, red); }},
+        {"box", [&] { c.box(20, 20, 30, 30, green); }},
+        {"line", [&] { c.line(0, 50, 60, 70, blue); }},
+        {"pset", [&] { c.pset(5, 5, green); }},
+        {"paintPicture", [&] { c.paintPicture(Picture(4, 4, blue), 40, 40); }},
+        {"setBackColour", [&] { c.setBackColour(green); }},
+        {"setBackPicture", [&] { c.setBackPicture(Picture(30, 30, red)); }},
+        {"removeBackPicture", [&] { c.removeBackPicture(); }},
+        {"resize", [&] { c.resize(700, 500); }},
+    };
+    for (const auto& change : changes) {
+        form.savesnapshot("drawing2.bmp");
+        const Picture before = *form.snapshots.copy("drawing2.bmp");
+        change.make();
+        form.savesnapshot("drawing3.bmp");
+        EXPECT_EQ(*form.snapshots.copy("drawing3.bmp"), c.image()) << change.change;
+        EXPECT_EQ(*form.snapshots.copy("drawing2.bmp"), before) << change.change;
+        EXPECT_EQ(loadPictureFile("drawing3.bmp"), c.image()) << change.change;
+    }
 }
 
 // Where no picture can be written the program still starts, shows its title and

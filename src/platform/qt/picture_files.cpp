@@ -4,10 +4,11 @@
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
-#include <QFile>
 
+#include <algorithm>
 #include <cstdint>
-#include <cstring>
+#include <limits>
+#include <vector>
 #include <unistd.h>
 
 #include "core/canvas.h"
@@ -60,6 +61,69 @@ bool soundHeader(const QByteArray& bytes) {
     return std::int64_t(dataOffset) + rowBytes * rows <= bytes.size();
 }
 
+void putLe(unsigned char* at, std::uint64_t value, int size) {
+    for (int i = 0; i < size; ++i) at[i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+// The file Qt's BMP writer makes of an opaque image, byte for byte, written
+// straight from the picture a few rows at a time instead of through a full-size
+// image: the headers, then 24-bit rows bottom-up (blue, green, red), each padded
+// with zeros to four bytes.
+bool writeBmp(int fd, const Picture& picture) {
+    constexpr std::size_t headerBytes = 14 + 40, chunkBytes = 64 * 1024;
+    const std::size_t width = static_cast<std::size_t>(picture.width);
+    const std::size_t rowBytes = (width * 24 + 31) / 32 * 4;
+    const std::uint64_t pixelBytes = std::uint64_t(rowBytes) * picture.height;
+    if (headerBytes + pixelBytes > std::uint64_t(std::numeric_limits<std::int32_t>::max())) return false;
+    // The resolution Qt gives a new image: it follows the screen, when there is an application.
+    const QImage probe(1, 1, QImage::Format_RGB32);
+    const auto resolution = [](int dotsPerMeter) { return dotsPerMeter ? dotsPerMeter : 2834; };
+    unsigned char header[headerBytes] = {'B', 'M'};
+    putLe(header + 2, headerBytes + pixelBytes, 4);
+    putLe(header + 10, headerBytes, 4);
+    putLe(header + 14, 40, 4);
+    putLe(header + 18, width, 4);
+    putLe(header + 22, static_cast<std::uint64_t>(picture.height), 4);
+    putLe(header + 26, 1, 2);   // planes
+    putLe(header + 28, 24, 2);  // bits a pixel
+    putLe(header + 34, pixelBytes, 4);
+    putLe(header + 38, static_cast<std::uint64_t>(resolution(probe.dotsPerMeterX())), 4);
+    putLe(header + 42, static_cast<std::uint64_t>(resolution(probe.dotsPerMeterY())), 4);
+    if (!writeAll(fd, reinterpret_cast<const char*>(header), headerBytes)) return false;
+
+    const std::size_t rowsAChunk = std::max<std::size_t>(1, chunkBytes / rowBytes);
+    std::vector<unsigned char> chunk(rowsAChunk * rowBytes);  // the padding stays zero
+    for (int y = picture.height - 1; y >= 0;) {
+        std::size_t rows = 0;
+        for (; rows < rowsAChunk && y >= 0; ++rows, --y) {
+            const std::uint32_t* in = picture.pixels.data() + static_cast<std::size_t>(y) * width;
+            unsigned char* out = chunk.data() + rows * rowBytes;
+            for (std::size_t x = 0; x < width; ++x, out += 3) {
+                out[0] = static_cast<unsigned char>(in[x] >> 16);
+                out[1] = static_cast<unsigned char>(in[x] >> 8);
+                out[2] = static_cast<unsigned char>(in[x]);
+            }
+        }
+        if (!writeAll(fd, reinterpret_cast<const char*>(chunk.data()), rows * rowBytes)) return false;
+    }
+    return true;
+}
+
+// Decodes straight from the bytes read, without copying them first.
+QImage decodeBmp(const std::string& fileName) {
+    // Only a regular file: a device reads for ever and a FIFO blocks.
+    const std::optional<std::string> content = readRegularFile(fileName, maxFileBytes);
+    if (!content) return {};
+    QByteArray bytes = QByteArray::fromRawData(content->data(), static_cast<qsizetype>(content->size()));
+    if (!soundHeader(bytes)) return {};
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    reader.setDecideFormatFromContent(false);
+    reader.setAllocationLimit(allocationLimitMb);
+    return reader.read();
+}
+
 }  // namespace
 
 QImage imageOf(const Picture& picture) {
@@ -86,17 +150,10 @@ Picture pictureOf(const QImage& source) {
 // name is replaced and never written through.
 bool savePictureFile(const Picture& picture, const std::string& fileName) {
     if (picture.empty() || picture.pixels.size() != std::size_t(picture.width) * picture.height) return false;
-    const QImage image = imageOf(picture);
-    if (image.isNull()) return false;
     std::string temporary;
     FileHandle handle = createTemporaryBeside(fileName, temporary);
     if (!handle) return false;
-    bool written;
-    {
-        QFile file;
-        written = file.open(handle.fd(), QIODevice::WriteOnly) && image.save(&file, "BMP") && file.flush() &&
-                  ::fdatasync(handle.fd()) == 0;
-    }
+    const bool written = writeBmp(handle.fd(), picture) && ::fdatasync(handle.fd()) == 0;
     handle = FileHandle{};
     if (written && replaceName(temporary, fileName)) return true;
     removeFile(temporary);
@@ -104,18 +161,7 @@ bool savePictureFile(const Picture& picture, const std::string& fileName) {
 }
 
 std::optional<Picture> loadPictureFile(const std::string& fileName) {
-    // Only a regular file: a device reads for ever and a FIFO blocks.
-    const std::optional<std::string> content = readRegularFile(fileName, maxFileBytes);
-    if (!content) return std::nullopt;
-    QByteArray bytes(content->data(), static_cast<qsizetype>(content->size()));
-    if (!soundHeader(bytes)) return std::nullopt;
-
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "bmp");
-    reader.setDecideFormatFromContent(false);
-    reader.setAllocationLimit(allocationLimitMb);
-    const QImage image = reader.read();
+    const QImage image = decodeBmp(fileName);  // the file's bytes are gone before the picture is made
     if (image.isNull()) return std::nullopt;
     return pictureOf(image);
 }

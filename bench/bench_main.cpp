@@ -10,6 +10,7 @@
 #include "fuzz.h"
 #include "goals.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/large_blocks.h"
 #include "making.h"
 #include "polling_loop.h"
 #include "property.h"
@@ -67,6 +68,7 @@ bool chosen(const Case& c, int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    tarnwick::mapLargeBlocksAlone();  // as the program does
     for (int i = 1; i < argc; ++i) {
         const auto named = [&](const Case& c) { return c.name == argv[i]; };
         if (std::none_of(std::begin(cases), std::end(cases), named)) {

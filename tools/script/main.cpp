@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "platform/headless/headless_platform.h"
+#include "platform/large_blocks.h"
 #include "platform/plain_file.h"
 #include "platform/headless/script.h"
 #include "platform/headless/script_runner.h"
@@ -60,6 +61,7 @@ bool readOptions(int argc, char** argv, Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    tarnwick::mapLargeBlocksAlone();
     tarnwick::ignoreFileSizeSignal();
     Options options;
     if (!readOptions(argc, argv, options)) {

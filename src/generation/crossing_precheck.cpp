@@ -16,16 +16,20 @@ void Form57::declaremmb() {
         if (holds) crossingkind = 1;
     };
     if (direction == 1 || direction == 2) {
-        const bool closedAlong = !passage(cellx1 - 1, celly1) && !passage(cellx2 + 1, celly1);
-        flag(travelling && passage(cellx1, celly2 + h) && closedAlong && !passage(cellx1, celly2 + 1));
-        flag(travelling && passage(cellx1, celly1 - h) && closedAlong && !passage(cellx1, celly1 - 1));
+        if (travelling) {
+            const bool closedAlong = !passage(cellx1 - 1, celly1) && !passage(cellx2 + 1, celly1);
+            flag(closedAlong && passage(cellx1, celly2 + h) && !passage(cellx1, celly2 + 1));
+            flag(closedAlong && passage(cellx1, celly1 - h) && !passage(cellx1, celly1 - 1));
+        }
         for (const long row : {celly1 - h, celly2 + h})
             flag(passage(leadx + stepx, row) && !passage(cellx1 + stepx - 1, row) &&
                  !passage(cellx2 + stepx + 1, row));
     } else if (direction == 3 || direction == 4) {
-        const bool closedAlong = !passage(cellx1, celly1 - 1) && !passage(cellx1, celly2 + 1);
-        flag(travelling && passage(cellx2 + w, celly1) && closedAlong && !passage(cellx2 + 1, celly1));
-        flag(travelling && passage(cellx1 - w, celly1) && closedAlong && !passage(cellx1 - 1, celly1));
+        if (travelling) {
+            const bool closedAlong = !passage(cellx1, celly1 - 1) && !passage(cellx1, celly2 + 1);
+            flag(closedAlong && passage(cellx2 + w, celly1) && !passage(cellx2 + 1, celly1));
+            flag(closedAlong && passage(cellx1 - w, celly1) && !passage(cellx1 - 1, celly1));
+        }
         for (const long column : {cellx1 - w, cellx2 + w})
             flag(passage(column, leady + stepy) && !passage(column, celly1 + stepy - 1) &&
                  !passage(column, celly2 + stepy + 1));

@@ -1,6 +1,7 @@
 #include "core/canvas.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace tarnwick {
 
@@ -25,8 +26,6 @@ Canvas::Canvas(int width, int height)
     const std::size_t n = static_cast<std::size_t>(width_) * height_;
     image_.assign(n, toColour(backColour_));
     painted_.assign(n, 0);
-    screen_.assign(n, 0);
-    screenMask_.assign(n, 0);
 }
 
 std::uint32_t Canvas::backgroundAt(int x, int y) const {
@@ -37,13 +36,17 @@ std::uint32_t Canvas::backgroundAt(int x, int y) const {
 
 void Canvas::writePixel(std::size_t i, std::uint32_t colour) {
     if (screenOnly_) {
+        if (screenMask_.empty()) {  // the screen layer's first pixel
+            screen_.assign(image_.size(), 0);
+            screenMask_.assign(image_.size(), 0);
+        }
         screen_[i] = colour;
         screenMask_[i] = 1;
         screenUsed_ = true;
     } else {
         image_[i] = colour;
         painted_[i] = 1;
-        screenMask_[i] = 0;
+        if (screenUsed_) screenMask_[i] = 0;
     }
 }
 
@@ -100,27 +103,29 @@ void Canvas::resize(int width, int height) {
     if (width > stride_ || height > rows_) {
         const int stride = std::max(width, stride_), rows = std::max(height, rows_);
         const std::size_t n = static_cast<std::size_t>(stride) * rows;
-        std::vector<std::uint32_t> image(n), screen(n, 0);
-        std::vector<std::uint8_t> painted(n, 0), screenMask(n, 0);
-        for (int y = 0; y < rows; ++y)
-            for (int x = 0; x < stride; ++x) {
-                const std::size_t to = static_cast<std::size_t>(y) * stride + x;
-                if (x < stride_ && y < rows_) {
-                    const std::size_t from = index(x, y);
-                    image[to] = image_[from];
-                    painted[to] = painted_[from];
-                    screen[to] = screen_[from];
-                    screenMask[to] = screenMask_[from];
-                } else {
-                    image[to] = backgroundAt(x, y);
+        const auto grown = [&](const auto& old, auto fillOf) {
+            std::remove_cvref_t<decltype(old)> now(n);
+            for (int y = 0; y < rows; ++y) {
+                auto row = now.begin() + static_cast<std::ptrdiff_t>(y) * stride;
+                int x = 0;
+                if (y < rows_) {
+                    std::copy_n(old.begin() + static_cast<std::ptrdiff_t>(index(0, y)), stride_, row);
+                    x = stride_;
                 }
+                for (; x < stride; ++x) row[x] = fillOf(x, y);
             }
+            return now;
+        };
+        const auto zero = [](int, int) { return 0; };
+        image_ = grown(image_, [this](int x, int y) { return backgroundAt(x, y); });
+        painted_ = grown(painted_, zero);
+        // The screen layer exists only once something was shown on it.
+        if (!screenMask_.empty()) {
+            screen_ = grown(screen_, zero);
+            screenMask_ = grown(screenMask_, zero);
+        }
         stride_ = stride;
         rows_ = rows;
-        image_ = std::move(image);
-        painted_ = std::move(painted);
-        screen_ = std::move(screen);
-        screenMask_ = std::move(screenMask);
     }
     width_ = width;
     height_ = height;

@@ -207,6 +207,27 @@ TEST(CanvasResize, ShrinkingHidesThePaintingWithoutLosingIt) {
     EXPECT_EQ(artOf(canvas, 0, 0, 4, 3), (Art{"rr#.", "rr..", "#.#."}));
 }
 
+// The screen layer is made with its first mark: marks made before a grow keep
+// their place, and a layer first used after one covers the grown surface.
+TEST(CanvasResize, ScreenLayerMarksKeepTheirPlaceAcrossAGrow) {
+    Canvas before = whiteCanvas(2, 2);
+    before.setScreenOnly(true);
+    before.pset(1, 1, red);
+    before.resize(4, 3);
+    before.pset(3, 2, blue);
+    EXPECT_EQ(artOf(before, 0, 0, 4, 3), (Art{"....", ".r..", "...b"}));
+
+    Canvas after = whiteCanvas(2, 2);
+    after.resize(4, 3);
+    after.setScreenOnly(true);
+    after.pset(3, 2, red);
+    after.setScreenOnly(false);
+    after.pset(0, 0, green);
+    EXPECT_EQ(artOf(after, 0, 0, 4, 3), (Art{"g...", "....", "...r"}));
+    after.clearScreenLayer();
+    EXPECT_EQ(artOf(after, 0, 0, 4, 3), (Art{"g...", "....", "...."}));
+}
+
 TEST(CanvasResize, NonPositiveSizesAreIgnored) {
     Canvas canvas = whiteCanvas(3, 2);
     canvas.pset(2, 1, black);

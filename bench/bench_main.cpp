@@ -56,6 +56,10 @@ const Case cases[] = {
      [](std::uint64_t budget) { return bench::peakMemoryOfMakeAndSolve(false, 1280, 1024, budget); }, true, "MB"},
     {"peak-memory/headless/1920x1080", 20'000'000,
      [](std::uint64_t budget) { return bench::peakMemoryOfMakeAndSolve(false, 1920, 1080, budget); }, true, "MB"},
+    {"start-up/window/1920x1080", 0, [](std::uint64_t) { return bench::startupSeconds(true, 1920, 1080); }, true,
+     "s"},
+    {"start-up/headless/1920x1080", 0, [](std::uint64_t) { return bench::startupSeconds(false, 1920, 1080); }, true,
+     "s"},
 };
 
 bool chosen(const Case& c, int argc, char** argv) {

@@ -76,10 +76,13 @@ void Form57::finishmaking() {
     const long p = canvas.point(x, y);
     if (!isOpenColour(*this, p) || visited(p)) return;
     if (picturedrawing == 1) {
+        long clean = p;  // runs of one colour are the rule: the scan point's is not asked again
         for (long py = y - 1; py <= y + wallsizey - 2; ++py)
             for (long px = x - 1; px <= x + wallsizex - 2; ++px) {
                 const long c = canvas.point(px, py);
+                if (c == clean) continue;
                 if (visited(c) || !isOpenColour(*this, c)) return;
+                clean = c;
             }
     }
     // A clean cell the walker can never get to would keep the scan going for ever.

@@ -18,7 +18,7 @@ TEST(PumpTicker, IsDueOncePerTick) {
     PumpTicker fast(std::chrono::microseconds(200));
     EXPECT_TRUE(fast.due());
     bool ticked = false;
-    for (const auto giveUp = std::chrono::steady_clock::now() + 2s; !ticked && std::chrono::steady_clock::now() < giveUp;)
+    for (const auto giveUp = std::chrono::steady_clock::now() + 30s; !ticked && std::chrono::steady_clock::now() < giveUp;)
         ticked = fast.due();
     EXPECT_TRUE(ticked);
 }
@@ -30,7 +30,7 @@ TEST(PumpTicker, TicksAgainAfterAStop) {
     ticker.stop();
     EXPECT_FALSE(ticker.due()) << "the wait took the events a pump would";
     bool ticked = false;
-    for (const auto giveUp = std::chrono::steady_clock::now() + 2s; !ticked && std::chrono::steady_clock::now() < giveUp;)
+    for (const auto giveUp = std::chrono::steady_clock::now() + 30s; !ticked && std::chrono::steady_clock::now() < giveUp;)
         ticked = ticker.due();
     EXPECT_TRUE(ticked);
 }

@@ -186,6 +186,9 @@ TEST_F(ProgramWindow, KeysAndMenuCommandsDrawInTheWindow) {
                return platform.window().windowTitle() ==
                       "The Quillary Tarnwick-(drawing picture for 'Regular mazes')";
            }},
+          // A stroke made in the pass that lays out a new lattice is not painted:
+          // the keys wait for a pass on the new drawing's lattice.
+          {"a pass on the new lattice", [this] { return form.gridchanged == 0; }},
           act("Z", [this] { press(Qt::Key_Z); }),
           {"the pen walked to magenta", [this] { return form.pencolor == 0xFF00FF; }},
           act("keypad right with NumLock off", [this] { press(Qt::Key_Right, Qt::KeypadModifier); }),

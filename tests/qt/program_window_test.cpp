@@ -190,7 +190,8 @@ TEST_F(ProgramWindow, KeysAndMenuCommandsDrawInTheWindow) {
           // the keys wait for a pass on the new drawing's lattice.
           {"a pass on the new lattice", [this] { return form.gridchanged == 0; }},
           act("Z", [this] { press(Qt::Key_Z); }),
-          {"the pen walked to magenta", [this] { return form.pencolor == 0xFF00FF; }},
+          // Painted with: a whole pass has run on the new pen before the next key.
+          {"the pen walked to magenta", [this] { return form.pencolor == 0xFF00FF && form.lastpaintpen == 0xFF00FF; }},
           act("keypad right with NumLock off", [this] { press(Qt::Key_Right, Qt::KeypadModifier); }),
           {"the stroke right", [this] { return form.canvas.point(25, 15) == 0xFF00FF; }},
           act("keypad down with NumLock off", [this] { press(Qt::Key_Down, Qt::KeypadModifier); }),

@@ -169,21 +169,36 @@ double figureOfAFreshRun(const std::string& caseName) {
 
 }  // namespace
 
-double peakMemoryOfMakeAndSolve(bool inWindow, int screenWidth, int screenHeight, std::uint64_t passBudget) {
-    MazeWorkDir dir(screenWidth, screenHeight);
-    const MazeScript script = openMaze("5");
-    if (inWindow) {
-        makeAndSolve(script, passBudget, [&](const std::function<void(Platform&)>& work) {
+namespace {
+
+// The script's maze made and solved in a window maximized on a screen of the
+// size given, or headless on a canvas of that size.
+MadeAndSolved makeAndSolveOnScreen(const MazeScript& script, bool inWindow, int screenWidth, int screenHeight,
+                                   std::uint64_t passBudget) {
+    if (inWindow)
+        return makeAndSolve(script, passBudget, [&](const std::function<void(Platform&)>& work) {
             withMaximizedQtWindow(screenWidth, screenHeight, work);
         });
-    } else {
-        makeAndSolve(script, passBudget, [&](const std::function<void(Platform&)>& work) {
-            HeadlessPlatform platform(screenWidth, screenHeight);
-            platform.setPassBudget(2 * passBudget + 1000);
-            work(platform);
-        });
-    }
+    return makeAndSolve(script, passBudget, [&](const std::function<void(Platform&)>& work) {
+        HeadlessPlatform platform(screenWidth, screenHeight);
+        platform.setPassBudget(2 * passBudget + 1000);
+        work(platform);
+    });
+}
+
+}  // namespace
+
+double peakMemoryOfMakeAndSolve(bool inWindow, int screenWidth, int screenHeight, std::uint64_t passBudget) {
+    MazeWorkDir dir(screenWidth, screenHeight);
+    makeAndSolveOnScreen(openMaze("5"), inWindow, screenWidth, screenHeight, passBudget);
     return peakMemoryMB();
+}
+
+double madeAndSolved3dSeconds(bool inWindow, int screenWidth, int screenHeight, std::uint64_t passBudget) {
+    MazeWorkDir dir(screenWidth, screenHeight);
+    const MadeAndSolved run =
+        makeAndSolveOnScreen(openMaze3d("mazes3d1", "3d", false, "5"), inWindow, screenWidth, screenHeight, passBudget);
+    return run.timed.done ? run.timed.seconds : 0;
 }
 
 double goalsTable(std::uint64_t passBudget) {

@@ -85,19 +85,25 @@ Form57::WalkAt Form57::walk3dstep() {
     const CellRect oneAhead = offsetCell(here, stepx, stepy), twoAhead = offsetCell(here, 2 * stepx, 2 * stepy);
     const Pixel p2 = probe(*this, 2), p1 = probe(*this, 1);
     const long c2 = canvas.point(p2.x, p2.y), c1 = canvas.point(p1.x, p1.y);
-    if (isPassageColour(*this, c2)) {
+    // The scans below only read the picture, so each is made only where its answer
+    // is asked: a blocked far cell needs no near one, only a clean way the crossing check.
+    if (isPassageColour(*this, c2))
         far = Passage;
-    } else {
-        if (mazekind == 2) far = Clean;  // a 3d-maze only asks whether a passage lies two ahead
-        if (isOpenColour(*this, c2) && ringScanPasses(*this, canvas, twoAhead)) far = Clean;
+    else if (mazekind == 2 || (isOpenColour(*this, c2) && ringScanPasses(*this, canvas, twoAhead)))
+        far = Clean;  // a 3d-maze only asks whether a passage lies two ahead
+    if (far != Blocked) {
+        if (isPassageColour(*this, c1))
+            near = Passage;
+        else if (isOpenColour(*this, c1) && ringScanPasses(*this, canvas, oneAhead))
+            near = Clean;
     }
-    if (isPassageColour(*this, c1))
-        near = Passage;
-    else if (isOpenColour(*this, c1) && ringScanPasses(*this, canvas, oneAhead))
-        near = Clean;
-    declaremmb();
+    bool carve = far == Clean && near == Clean;
+    if (carve) {
+        declaremmb();
+        carve = crossingkind != 1;
+    }
 
-    if (far == Clean && near == Clean && crossingkind != 1) {
+    if (carve) {
         crossingkind = 0;
         if (patternstate == 3 && patternresume == 1 && carvemode == -1) return resumepatterns();
         carvemode = 1;

@@ -104,10 +104,10 @@ private:
     bool screenOnly_ = false;
     long backColour_ = 0;
     std::optional<Picture> backPicture_;
-    std::vector<std::uint32_t> image_;
-    std::vector<std::uint8_t> painted_;
-    std::vector<std::uint32_t> screen_;
-    std::vector<std::uint8_t> screenMask_;
+    Pixels image_;
+    std::vector<std::uint8_t, LargeBlockAllocator<std::uint8_t>> painted_;
+    Pixels screen_;
+    std::vector<std::uint8_t, LargeBlockAllocator<std::uint8_t>> screenMask_;
     bool screenUsed_ = false;  // the screen layer may hold a pixel: reads look at it only then
     std::uint64_t version_ = 1;
     Area changed_;

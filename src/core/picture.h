@@ -2,13 +2,17 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/large_blocks.h"
+
 namespace tarnwick {
 
 // A picture held in memory: colours are 24-bit values &HBBGGRR (red in the low byte).
+using Pixels = std::vector<std::uint32_t, LargeBlockAllocator<std::uint32_t>>;
+
 struct Picture {
     int width = 0;
     int height = 0;
-    std::vector<std::uint32_t> pixels;  // row-major, width * height
+    Pixels pixels;  // row-major, width * height
 
     Picture() = default;
     Picture(int w, int h, std::uint32_t fill = 0)

@@ -80,6 +80,7 @@ void Form57::recomputewalkerreach() {
         cell = 1;
         todo.emplace_back(i, j);
     };
+    auto reached = [&](long i, long j) { return r.cells[static_cast<std::size_t>(j * r.cols + i)] != 0; };
     auto cellOf = [&](long x, long y) -> std::pair<long, long> { return {(x - r.originx) / w, (y - r.originy) / w}; };
     const auto home = cellOf(homex1, homey1);
     // A 3d-pipe walker stands on lattice cells and moves along their rows and
@@ -94,6 +95,10 @@ void Form57::recomputewalkerreach() {
     const auto finish = cellOf(finishx1, finishy1);
     const bool finishOnLattice = floorMod(finishx1 - r.originx, w) == 0 && floorMod(finishy1 - r.originy, w) == 0;
     const auto here = cellOf(cellx1, celly1);
+    // The walker never moves on from the finish: it is sent home.
+    auto stopsAt = [&](long i, long j) {
+        return finishOnLattice && i == finish.first && j == finish.second && finish != home;
+    };
     static constexpr long dirs[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
     // Onto the passage two cells on: a 2-d walker hops only over a cell outside
     // every maze colour (never over the finish); the 3d kinds jump over any cell.
@@ -125,16 +130,21 @@ void Form57::recomputewalkerreach() {
     while (!todo.empty()) {
         const auto [i, j] = todo.front();
         todo.pop_front();
-        // The walker never moves on from the finish: it is sent home.
-        if (finishOnLattice && i == finish.first && j == finish.second && finish != home) continue;
+        if (stopsAt(i, j)) continue;
         for (const auto& d : dirs) {
             if (jumps(i, j, d)) reach(i + 2 * d[0], j + 2 * d[1]);
             if (mazekind == 0) {
                 if (kindAt(i + d[0], j + d[1]) != 0) reach(i + d[0], j + d[1]);
                 continue;
             }
-            // Tunnels run straight on under passages, the finish included.
-            for (long k = 1; kindAt(i + k * d[0], j + k * d[1]) != 0; ++k) reach(i + k * d[0], j + k * d[1]);
+            // Tunnels run straight on under passages, the finish included. A cell
+            // reached before runs the rest of this tunnel itself when its turn
+            // comes (but the finish, which goes on to nothing).
+            for (long k = 1; kindAt(i + k * d[0], j + k * d[1]) != 0; ++k) {
+                const long ti = i + k * d[0], tj = j + k * d[1];
+                if (reached(ti, tj) && !stopsAt(ti, tj)) break;
+                reach(ti, tj);
+            }
         }
     }
 }

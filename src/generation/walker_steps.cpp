@@ -153,8 +153,9 @@ void Form57::walkidlecheck() {
 
 // The last dead end met while carving becomes the fallback finish.
 void Form57::walkfallback() {
-    const int closed = 4 - passagesides();
-    if (((closed == 3 && carvemode == 1) || fallbackrecorded == 0) && (cellx1 != startx1 || celly1 != starty1)) {
+    if ((carvemode != 1 && fallbackrecorded != 0) || (cellx1 == startx1 && celly1 == starty1)) return;
+    const bool deadEnd = carvemode == 1 && passagesides() == 1;  // the sides are read only while carving
+    if (deadEnd || fallbackrecorded == 0) {
         if (carvemode == 1) fallbackrecorded = 1;
         fallbackhere();
     }

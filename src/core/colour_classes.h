@@ -2,6 +2,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 
 namespace tarnwick {
 
@@ -18,23 +19,39 @@ public:
     }
     void clear(std::uint64_t open, std::uint64_t border, std::uint64_t passage) {
         slots_ = {};
+        recent_ = {};
         stamps_ = {open, border, passage};
     }
     void add(long colour, std::uint8_t bits) {
         std::size_t i = home(colour);
         while (slots_[i].used && slots_[i].colour != colour) i = (i + 1) % slotCount;
         slots_[i] = {colour, static_cast<std::uint8_t>(slots_[i].bits | bits), true};
+        for (Recent& r : recent_)
+            if (r.colour == colour) r.bits = slots_[i].bits;
     }
-    // The tables hold at most 49 colours, so an unused slot always ends the probe.
+    // Probes mostly alternate between two colours (a passage and what lies
+    // beside it), so the last two answers are asked first.
     std::uint8_t of(long colour) const {
+        if (colour == recent_[0].colour) return recent_[0].bits;
+        if (colour == recent_[1].colour) {
+            std::swap(recent_[0], recent_[1]);
+            return recent_[0].bits;
+        }
+        const std::uint8_t bits = lookup(colour);
+        recent_[1] = recent_[0];
+        recent_[0] = {colour, bits};
+        return bits;
+    }
+
+private:
+    static constexpr std::size_t slotCount = 128;
+    // The tables hold at most 49 colours, so an unused slot always ends the probe.
+    std::uint8_t lookup(long colour) const {
         for (std::size_t i = home(colour);; i = (i + 1) % slotCount) {
             if (!slots_[i].used) return 0;
             if (slots_[i].colour == colour) return slots_[i].bits;
         }
     }
-
-private:
-    static constexpr std::size_t slotCount = 128;
     static std::size_t home(long colour) {
         return static_cast<std::size_t>((static_cast<std::uint64_t>(colour) * 0x9E3779B97F4A7C15ull) >> 57);
     }
@@ -44,6 +61,11 @@ private:
         bool used = false;
     };
     std::array<Slot, slotCount> slots_{};
+    struct Recent {
+        long colour = -1;  // no table holding it, a pixel read off the surface has no class
+        std::uint8_t bits = 0;
+    };
+    mutable std::array<Recent, 2> recent_{};
     // No table carries these stamps, so the first lookup builds.
     std::array<std::uint64_t, 3> stamps_{~0ull, ~0ull, ~0ull};
 };

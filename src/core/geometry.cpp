@@ -34,18 +34,7 @@ Pixel probe(const State& state, long k) {
 }
 
 bool ringScanPasses(const State& state, const Canvas& canvas, const CellRect& box) {
-    // Runs of one colour are the rule: a colour just found clean is not asked again.
-    bool seen = false;
-    long clean = 0;
-    for (long y = box.y1 - 1; y <= box.y2 + 1; ++y)
-        for (long x = box.x1 - 1; x <= box.x2 + 1; ++x) {
-            const long colour = canvas.point(x, y);
-            if (seen && colour == clean) continue;
-            if (!isCleanColour(state, colour)) return false;
-            seen = true;
-            clean = colour;
-        }
-    return true;
+    return regionScanPasses(canvas, box, 1, 1, [&state](long colour) { return isCleanColour(state, colour); });
 }
 
 namespace {

@@ -42,12 +42,20 @@ Pixel probe(const State& state, long k);
 bool ringScanPasses(const State& state, const Canvas& canvas, const CellRect& box);
 
 // Samples the box grown by `ring` on each side every `stride` pixels, row by row
-// from the top; false at the first pixel whose colour fails `test`.
+// from the top; false at the first pixel whose colour fails `test`, which
+// judges a colour alone: a run of the colour that passed last is not asked again.
 template <class Test>
 bool regionScanPasses(const Canvas& canvas, const CellRect& box, long ring, long stride, Test&& test) {
+    bool seen = false;
+    long passed = 0;
     for (long y = box.y1 - ring; y <= box.y2 + ring; y += stride)
-        for (long x = box.x1 - ring; x <= box.x2 + ring; x += stride)
-            if (!test(canvas.point(x, y))) return false;
+        for (long x = box.x1 - ring; x <= box.x2 + ring; x += stride) {
+            const long colour = canvas.point(x, y);
+            if (seen && colour == passed) continue;
+            if (!test(colour)) return false;
+            seen = true;
+            passed = colour;
+        }
     return true;
 }
 

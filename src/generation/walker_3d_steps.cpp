@@ -66,17 +66,17 @@ int Form57::blockedsides3d(long d) const {
     for (const Side& s : sides) {
         const long p = canvas.point(s.p.x, s.p.y);
         const CellRect cell = offsetCell(here, s.dx, s.dy);
-        if ((!regionScanPasses(canvas, cell, 1, 1, mazeColour) || isBorderColour(*this, p)) && !passage(p)) ++blocked;
+        // The probe's own colour first: a passage there settles the side without the scan.
+        if (!passage(p) && (isBorderColour(*this, p) || !regionScanPasses(canvas, cell, 1, 1, mazeColour))) ++blocked;
     }
     return blocked;
 }
 
 Form57::WalkAt Form57::walk3dstep() {
     // A carving walker with one way left (the one it came by) travels.
-    if (carvemode == 1) {
-        if (mazekind == 1 && blockedsides3d(2 * wallsizex) == 3) carvemode = -1;
-        if (blockedsides3d(wallsizex) == 3) carvemode = -1;
-    }
+    if (carvemode == 1 &&
+        ((mazekind == 1 && blockedsides3d(2 * wallsizex) == 3) || blockedsides3d(wallsizex) == 3))
+        carvemode = -1;
     moveallowed = 1;
     underpasstry = 1;
     enum Cell { Passage = 1, Clean = 0, Blocked = 3 };

@@ -140,6 +140,32 @@ TEST(Colours, ClassesFollowEveryChangeOfTheTables) {
     }
 }
 
+// The last answers are kept for the colours asked next: any order of asking,
+// and a rebuild in between, gives each colour its own classes.
+TEST(Colours, ClassLookupsInAnyOrder) {
+    constexpr long black = 0x000000, white = 0xFFFFFF, red = 0x0000FF;
+    const long asked[] = {red, black, white, black, red, white, 0x123456, black, -1, white, red};
+    ColourClasses classes;
+    const struct {
+        std::uint8_t white;
+        bool redListed;
+    } builds[] = {{ColourClasses::Passage, true}, {ColourClasses::Open | ColourClasses::Passage, false}};
+    std::uint64_t stamp = 0;
+    for (const auto& b : builds) {
+        classes.clear(++stamp, stamp, stamp);
+        classes.add(black, ColourClasses::Open);
+        classes.add(white, b.white);
+        if (b.redListed) classes.add(red, ColourClasses::Border);
+        for (long c : asked) {
+            const std::uint8_t expected = c == black   ? ColourClasses::Open
+                                          : c == white ? b.white
+                                          : c == red && b.redListed ? ColourClasses::Border
+                                                                    : 0;
+            EXPECT_EQ(classes.of(c), expected) << std::hex << c << " in build " << stamp;
+        }
+    }
+}
+
 // A copy keeps its own lookup: changing the copy leaves the original's classes.
 TEST(Colours, ACopiedStateClassifiesByItsOwnTables) {
     State s = defaultClasses();

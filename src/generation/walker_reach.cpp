@@ -6,7 +6,6 @@
 // clean cell outside it stays clean for the rest of the maze.
 #include <algorithm>
 #include <array>
-#include <tuple>
 #include <deque>
 #include <utility>
 
@@ -22,14 +21,23 @@ long floorMod(long a, long m) { return ((a % m) + m) % m; }
 
 bool Form57::walkercanreach(long x, long y) {
     WalkerReach& r = walkerreach;
-    // Asked on most passes: the inputs are compared in place, without allocating.
-    std::array<long, std::tuple_size_v<decltype(r.inputs)>> inputs{
-        wallsizex, wallsizey, gridstepx, mazekind, homex1, homey1, finishx1, finishy1, palette[1],
-        canvas.width(), canvas.height()};
-    std::copy(opencolors.begin() + 1, opencolors.end(), inputs.begin() + 11);
-    for (int k = 1; k <= 16; ++k) inputs[27 + k] = std::as_const(passagecolors)[k];
-    if (r.stale || inputs != r.inputs) {
-        r.inputs = inputs;
+    // Asked on most passes: the colour tables are read only when they may have changed.
+    const std::array<long, 11> settings{wallsizex, wallsizey, gridstepx, mazekind,       homex1,       homey1,
+                                        finishx1,  finishy1,  palette[1], canvas.width(), canvas.height()};
+    bool changed = r.stale || settings != r.settings;
+    if (opencolors.stamp() != r.openstamp || passagecolors.stamp() != r.passagestamp) {
+        std::array<long, 17> open;
+        std::array<long, 16> passage;
+        std::copy(opencolors.begin() + 1, opencolors.end(), open.begin());
+        std::copy(passagecolors.begin() + 1, passagecolors.end(), passage.begin());
+        changed = changed || open != r.opencolours || passage != r.passagecolours;
+        r.opencolours = open;
+        r.passagecolours = passage;
+        r.openstamp = opencolors.stamp();
+        r.passagestamp = passagecolors.stamp();
+    }
+    if (changed) {
+        r.settings = settings;
         recomputewalkerreach();
     }
     if (!r.filtering) return true;

@@ -60,11 +60,12 @@ TEST_F(PictureFiles, RoundTripIsExactAndRepeatable) {
 
 // The program writes its BMP files itself, row by row: byte for byte what Qt's
 // encoder makes of the same picture, for odd widths (every row padded
-// differently), a single pixel, and a picture that takes several chunks.
+// differently), widths with no padding, a single pixel, and pictures that take
+// several chunks, full ones too.
 TEST_F(PictureFiles, WrittenBytesAreQtsEncodersBytes) {
     const struct {
         int width, height;
-    } sizes[] = {{1, 1}, {2, 3}, {3, 2}, {5, 3}, {7, 5}, {1, 9}, {333, 211}};
+    } sizes[] = {{1, 1}, {2, 3}, {3, 2}, {4, 3}, {5, 3}, {7, 5}, {1, 9}, {333, 211}, {1024, 70}};
     for (const auto& size : sizes) {
         Picture picture(size.width, size.height);
         std::uint32_t colour = 0x9E3779B9u;  // high bits set too: they are no colour

@@ -21,6 +21,7 @@ HeadlessPlatform::HeadlessPlatform(int width, int height) : width_(width), heigh
 void HeadlessPlatform::attach(Canvas& canvas, Ui& ui, EventSink& sink) {
     canvas_ = &canvas;
     ui_ = &ui;
+    captionUiVersion_ = 0;
     sink_ = &sink;
     canvas.resize(width_, height_);
 }
@@ -81,7 +82,9 @@ void HeadlessPlatform::waitForEvents() {
 }
 
 void HeadlessPlatform::recordCaption() {
-    if (!ui_) return;
+    // Every change of the caption moves the version on.
+    if (!ui_ || ui_->version() == captionUiVersion_) return;
+    captionUiVersion_ = ui_->version();
     const std::string& caption = ui_->window().caption;
     if (captions_.empty() ? !caption.empty() : captions_.back() != caption) captions_.push_back(caption);
 }
@@ -203,7 +206,7 @@ void HeadlessPlatform::advanceClock(double seconds) {
 }
 
 void HeadlessPlatform::setClock(double seconds) {
-    clock_ = std::fmod(seconds, secondsPerDay);
+    clock_ = seconds >= 0 && seconds < secondsPerDay ? seconds : std::fmod(seconds, secondsPerDay);
     if (clock_ < 0) clock_ += secondsPerDay;
 }
 

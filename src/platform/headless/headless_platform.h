@@ -136,6 +136,7 @@ private:
     std::vector<Picture> printedPages_;
     bool printerFails_ = false;
     std::vector<std::string> captions_;
+    std::uint64_t captionUiVersion_ = 0;  // the menus' version when the caption was last looked at
     std::vector<std::string> refusals_;
 };
 

@@ -194,10 +194,10 @@ double peakMemoryOfMakeAndSolve(bool inWindow, int screenWidth, int screenHeight
     return peakMemoryMB();
 }
 
-double madeAndSolved3dSeconds(bool inWindow, int screenWidth, int screenHeight, std::uint64_t passBudget) {
+double madeAndSolvedSeconds(bool threeD, bool inWindow, int screenWidth, int screenHeight, std::uint64_t passBudget) {
     MazeWorkDir dir(screenWidth, screenHeight);
-    const MadeAndSolved run =
-        makeAndSolveOnScreen(openMaze3d("mazes3d1", "3d", false, "5"), inWindow, screenWidth, screenHeight, passBudget);
+    const MazeScript script = threeD ? openMaze3d("mazes3d1", "3d", false, "5") : openMaze("5");
+    const MadeAndSolved run = makeAndSolveOnScreen(script, inWindow, screenWidth, screenHeight, passBudget);
     return run.timed.done ? run.timed.seconds : 0;
 }
 

@@ -16,9 +16,9 @@ double goalsTable(std::uint64_t passBudget);
 // goals table runs it in a fresh process of its own for each figure.
 double peakMemoryOfMakeAndSolve(bool inWindow, int screenWidth, int screenHeight, std::uint64_t passBudget);
 
-// Seconds to make and solve the 3d wall-5 maze on a drawing open everywhere,
-// on a screen of the size given (0 when it did not end): one run, to profile.
-double madeAndSolved3dSeconds(bool inWindow, int screenWidth, int screenHeight, std::uint64_t passBudget);
+// Seconds to make and solve the wall-5 maze (3d or regular) on a drawing open
+// everywhere, on a screen of the size given (0 when it did not end): one run, to profile.
+double madeAndSolvedSeconds(bool threeD, bool inWindow, int screenWidth, int screenHeight, std::uint64_t passBudget);
 
 // Seconds from the program's creation until the title screen shows, on a
 // screen of the size given. The goals table runs it in fresh processes.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <type_traits>
+#include <utility>
 
 namespace tarnwick {
 
@@ -61,31 +62,34 @@ void Canvas::rebuildUnpainted() {
 }
 
 void Canvas::markChanged(long x1, long y1, long x2, long y2) {
-    if (changed_.empty()) {
-        changed_ = {static_cast<int>(x1), static_cast<int>(y1), static_cast<int>(x2), static_cast<int>(y2)};
-        return;
+    const std::size_t first = static_cast<std::size_t>(y1 / changeBandRows);
+    const std::size_t last = static_cast<std::size_t>(y2 / changeBandRows);
+    if (changedBands_.size() <= last) changedBands_.resize(last + 1);
+    for (std::size_t band = first; band <= last; ++band) {
+        const long top = std::max(y1, static_cast<long>(band) * changeBandRows);
+        const long bottom = std::min(y2, static_cast<long>(band + 1) * changeBandRows - 1);
+        Area& area = changedBands_[band];
+        if (area.empty()) {
+            area = {static_cast<int>(x1), static_cast<int>(top), static_cast<int>(x2), static_cast<int>(bottom)};
+            continue;
+        }
+        area.x1 = std::min(area.x1, static_cast<int>(x1));
+        area.y1 = std::min(area.y1, static_cast<int>(top));
+        area.x2 = std::max(area.x2, static_cast<int>(x2));
+        area.y2 = std::max(area.y2, static_cast<int>(bottom));
     }
-    changed_.x1 = std::min(changed_.x1, static_cast<int>(x1));
-    changed_.y1 = std::min(changed_.y1, static_cast<int>(y1));
-    changed_.x2 = std::max(changed_.x2, static_cast<int>(x2));
-    changed_.y2 = std::max(changed_.y2, static_cast<int>(y2));
 }
 
-void Canvas::readShown(int y, int x1, int x2, std::uint32_t* out) const {
-    const std::size_t from = index(x1, y), count = static_cast<std::size_t>(x2 - x1 + 1);
-    std::copy_n(image_.begin() + static_cast<std::ptrdiff_t>(from), count, out);
-    if (!screenUsed_) return;
-    for (std::size_t i = 0; i < count; ++i)
-        if (screenMask_[from + i]) out[i] = screen_[from + i];
-}
-
-Canvas::Area Canvas::takeChangedArea() {
-    Area area = changed_;
-    changed_ = {};
-    // A surface that shrank since may leave part of the box outside it.
-    area.x2 = std::min(area.x2, width_ - 1);
-    area.y2 = std::min(area.y2, height_ - 1);
-    return area;
+std::vector<Canvas::Area> Canvas::takeChangedAreas() {
+    std::vector<Area> areas;
+    for (Area& band : changedBands_) {
+        Area area = std::exchange(band, Area{});
+        // A surface that shrank since may leave part of the box outside it.
+        area.x2 = std::min(area.x2, width_ - 1);
+        area.y2 = std::min(area.y2, height_ - 1);
+        if (!area.empty()) areas.push_back(area);
+    }
+    return areas;
 }
 
 void Canvas::setSizeLimit(int width, int height) {

@@ -73,19 +73,34 @@ public:
         return screenUsed_ && screenMask_[i] ? screen_[i] : image_[i];
     }
 
-    // Pixels x1..x2 of row y as shown(), into `out`: how a display takes a changed area.
-    void readShown(int y, int x1, int x2, std::uint32_t* out) const;
+    // Pixels x1..x2 of row y as shown(), each put through `convert` into `out`: how
+    // a display takes a changed area in its own pixel format, in one pass.
+    template <class Convert>
+    void readShown(int y, int x1, int x2, std::uint32_t* out, Convert convert) const {
+        const std::size_t from = index(x1, y), count = static_cast<std::size_t>(x2 - x1 + 1);
+        const std::uint32_t* image = image_.data() + from;
+        if (!screenUsed_) {
+            for (std::size_t i = 0; i < count; ++i) out[i] = convert(image[i]);
+            return;
+        }
+        const std::uint32_t* screen = screen_.data() + from;
+        const std::uint8_t* mask = screenMask_.data() + from;
+        for (std::size_t i = 0; i < count; ++i) out[i] = convert(mask[i] ? screen[i] : image[i]);
+    }
 
     // Bumped on every change; the display repaints when it differs from what it showed.
     std::uint64_t version() const { return version_; }
 
-    // The box around what was written since the display last took it, so that
-    // the display converts and repaints only that (corners included).
+    // What was written since the display last took it, so that the display
+    // converts and repaints only that: the box of the changes in each band of
+    // rows (corners included), so that changes far apart do not bring in the
+    // whole surface between them.
     struct Area {
         int x1 = 0, y1 = 0, x2 = -1, y2 = -1;
         bool empty() const { return x2 < x1 || y2 < y1; }
     };
-    Area takeChangedArea();
+    static constexpr int changeBandRows = 32;
+    std::vector<Area> takeChangedAreas();
 
 private:
     std::size_t index(long x, long y) const { return static_cast<std::size_t>(y) * stride_ + static_cast<std::size_t>(x); }
@@ -110,7 +125,7 @@ private:
     std::vector<std::uint8_t, LargeBlockAllocator<std::uint8_t>> screenMask_;
     bool screenUsed_ = false;  // the screen layer may hold a pixel: reads look at it only then
     std::uint64_t version_ = 1;
-    Area changed_;
+    std::vector<Area> changedBands_;  // band k holds rows 32k to 32k + 31
 };
 
 }  // namespace tarnwick

@@ -1,6 +1,9 @@
-// The box around what changed since the display last took it.
+// What changed since the display last took it: a box in each band of rows.
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -17,14 +20,39 @@ struct AreaCase {
 
 class ChangedArea : public ::testing::TestWithParam<AreaCase> {};
 
+// The boxes as one, to compare with the box around the writes.
+Canvas::Area boxAround(const std::vector<Canvas::Area>& areas) {
+    Canvas::Area box;
+    for (const Canvas::Area& a : areas) {
+        EXPECT_FALSE(a.empty());
+        box = box.empty() ? a
+                          : Canvas::Area{std::min(box.x1, a.x1), std::min(box.y1, a.y1), std::max(box.x2, a.x2),
+                                         std::max(box.y2, a.y2)};
+    }
+    return box;
+}
+
+std::array<int, 4> corners(const Canvas::Area& a) { return {a.x1, a.y1, a.x2, a.y2}; }
+
+// The surface is one band high: the areas are the box around the writes.
 TEST_P(ChangedArea, CoversWhatWasWritten) {
     Canvas canvas(40, 30);
-    canvas.takeChangedArea();
+    canvas.takeChangedAreas();
     GetParam().write(canvas);
-    const Canvas::Area area = canvas.takeChangedArea();
-    const Canvas::Area& e = GetParam().expected;
-    EXPECT_EQ((std::array{area.x1, area.y1, area.x2, area.y2}), (std::array{e.x1, e.y1, e.x2, e.y2}));
-    EXPECT_TRUE(canvas.takeChangedArea().empty()) << "taken once";
+    EXPECT_EQ(corners(boxAround(canvas.takeChangedAreas())), corners(GetParam().expected));
+    EXPECT_TRUE(canvas.takeChangedAreas().empty()) << "taken once";
+}
+
+// Writes far apart make boxes of their own; a write across bands is cut at their edges.
+TEST(ChangedAreas, BandsOfRowsKeepTheirOwnBoxes) {
+    Canvas canvas(40, 100);
+    canvas.takeChangedAreas();
+    canvas.fillBox(2, 2, 3, 3, 1);
+    canvas.fillBox(30, 70, 31, 72, 1);
+    canvas.fillBox(10, 20, 12, 40, 1);
+    std::vector<std::array<int, 4>> taken;
+    for (const Canvas::Area& a : canvas.takeChangedAreas()) taken.push_back(corners(a));
+    EXPECT_EQ(taken, (std::vector<std::array<int, 4>>{{2, 2, 12, 31}, {10, 32, 12, 40}, {30, 70, 31, 72}}));
 }
 
 const Canvas::Area whole{0, 0, 39, 29};

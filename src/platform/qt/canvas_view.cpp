@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <vector>
+
 #include "core/canvas.h"
 
 namespace tarnwick {
@@ -28,24 +30,23 @@ QSize CanvasView::surfaceLimit() {
 
 void CanvasView::takeFrame(Canvas& canvas) {
     const int width = canvas.width(), height = canvas.height();
-    Canvas::Area area = canvas.takeChangedArea();
+    std::vector<Canvas::Area> areas = canvas.takeChangedAreas();
     if (frame_.width() != width || frame_.height() != height) {
         frame_ = QImage(width, height, QImage::Format_RGB32);
-        area = {0, 0, width - 1, height - 1};
+        areas = {{0, 0, width - 1, height - 1}};
     }
-    for (int y = area.y1; y <= area.y2; ++y) {
-        auto* line = reinterpret_cast<std::uint32_t*>(frame_.scanLine(y)) + area.x1;
-        const int count = area.x2 - area.x1 + 1;
-        canvas.readShown(y, area.x1, area.x2, line);
-        for (int i = 0; i < count; ++i) line[i] = 0xFF000000u | bgrToRgb(line[i]);
-    }
+    for (const Canvas::Area& area : areas)
+        for (int y = area.y1; y <= area.y2; ++y) {
+            auto* line = reinterpret_cast<std::uint32_t*>(frame_.scanLine(y)) + area.x1;
+            canvas.readShown(y, area.x1, area.x2, line, [](std::uint32_t c) { return 0xFF000000u | bgrToRgb(c); });
+        }
     const QColor margin = QColor::fromRgb(0xFF000000u | bgrToRgb(static_cast<std::uint32_t>(canvas.backColour())));
     if (margin != margin_) {
         margin_ = margin;
         update();
-    } else if (!area.empty()) {
-        update(QRect(QPoint(area.x1, area.y1), QPoint(area.x2, area.y2)));
+        return;
     }
+    for (const Canvas::Area& area : areas) update(QRect(QPoint(area.x1, area.y1), QPoint(area.x2, area.y2)));
 }
 
 void CanvasView::paintEvent(QPaintEvent* event) {

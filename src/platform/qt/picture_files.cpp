@@ -6,9 +6,7 @@
 #include <QImageReader>
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <vector>
 #include <unistd.h>
@@ -94,20 +92,16 @@ bool writeBmp(int fd, const Picture& picture) {
     if (!writeAll(fd, reinterpret_cast<const char*>(header), headerBytes)) return false;
 
     const std::size_t rowsAChunk = std::max<std::size_t>(1, chunkBytes / rowBytes);
-    static_assert(std::endian::native == std::endian::little, "pixels are stored as little-endian words");
-    // Each pixel is stored as four bytes, blue, green, red and a zero that the
-    // next pixel overwrites; the last one's lands in the zero padding or, at the
-    // chunk's end, in the spare byte.
-    std::vector<unsigned char> chunk(rowsAChunk * rowBytes + 1);
+    std::vector<unsigned char> chunk(rowsAChunk * rowBytes);  // the padding stays zero
     for (int y = picture.height - 1; y >= 0;) {
         std::size_t rows = 0;
         for (; rows < rowsAChunk && y >= 0; ++rows, --y) {
             const std::uint32_t* in = picture.pixels.data() + static_cast<std::size_t>(y) * width;
             unsigned char* out = chunk.data() + rows * rowBytes;
             for (std::size_t x = 0; x < width; ++x, out += 3) {
-                const std::uint32_t c = in[x];
-                const std::uint32_t bgr0 = ((c >> 16) & 0xFFu) | (c & 0xFF00u) | ((c & 0xFFu) << 16);
-                std::memcpy(out, &bgr0, 4);
+                out[0] = static_cast<unsigned char>(in[x] >> 16);
+                out[1] = static_cast<unsigned char>(in[x] >> 8);
+                out[2] = static_cast<unsigned char>(in[x]);
             }
         }
         if (!writeAll(fd, reinterpret_cast<const char*>(chunk.data()), rows * rowBytes)) return false;

@@ -8,19 +8,18 @@ namespace tarnwick {
 
 // The classes of every colour the colour tables hold, in a small hash table:
 // pixel probes ask for a colour's class millions of times a second, while the
-// tables change a few times a maze. Built from the tables' stamps; a lookup with
-// other stamps must rebuild first.
+// tables change a few times a maze. Built when no table had been written for a
+// while; a lookup after any later write must rebuild first.
 class ColourClasses {
 public:
     enum Bit : std::uint8_t { Open = 1, Border = 2, Passage = 4 };
 
-    bool builtFrom(std::uint64_t open, std::uint64_t border, std::uint64_t passage) const {
-        return open == stamps_[0] && border == stamps_[1] && passage == stamps_[2];
-    }
-    void clear(std::uint64_t open, std::uint64_t border, std::uint64_t passage) {
+    // `tableWrites`: the count of colour table writes when the tables were read.
+    bool builtAt(std::uint64_t tableWrites) const { return tableWrites == builtAt_; }
+    void clear(std::uint64_t tableWrites) {
         slots_ = {};
         recent_ = {};
-        stamps_ = {open, border, passage};
+        builtAt_ = tableWrites;
     }
     void add(long colour, std::uint8_t bits) {
         std::size_t i = home(colour);
@@ -66,8 +65,7 @@ private:
         std::uint8_t bits = 0;
     };
     mutable std::array<Recent, 2> recent_{};
-    // No table carries these stamps, so the first lookup builds.
-    std::array<std::uint64_t, 3> stamps_{~0ull, ~0ull, ~0ull};
+    std::uint64_t builtAt_ = ~0ull;  // never a count: the first lookup builds
 };
 
 }  // namespace tarnwick

@@ -16,7 +16,7 @@ void setStandardPalette(State& state) {
 // value (an imported picture may have one) still belongs to neither class.
 void rebuildColourClasses(const State& state) {
     ColourClasses& classes = state.colourClasses;
-    classes.clear(state.opencolors.stamp(), state.bordercolors.stamp(), state.passagecolors.stamp());
+    classes.clear(ColourTableWrites::now());
     for (std::size_t k = 1; k <= 17; ++k)
         if (!isMarker(state.opencolors[k])) classes.add(state.opencolors[k], ColourClasses::Open);
     for (std::size_t k = 1; k <= 16; ++k)

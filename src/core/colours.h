@@ -25,9 +25,7 @@ void setStandardPalette(State& state);
 // belongs to no open or border class.
 void rebuildColourClasses(const State& state);
 inline std::uint8_t colourClassOf(const State& state, long colour) {
-    if (!state.colourClasses.builtFrom(state.opencolors.stamp(), state.bordercolors.stamp(),
-                                       state.passagecolors.stamp()))
-        rebuildColourClasses(state);
+    if (!state.colourClasses.builtAt(ColourTableWrites::now())) rebuildColourClasses(state);
     return state.colourClasses.of(colour);
 }
 

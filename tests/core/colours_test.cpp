@@ -152,7 +152,7 @@ TEST(Colours, ClassLookupsInAnyOrder) {
     } builds[] = {{ColourClasses::Passage, true}, {ColourClasses::Open | ColourClasses::Passage, false}};
     std::uint64_t stamp = 0;
     for (const auto& b : builds) {
-        classes.clear(++stamp, stamp, stamp);
+        classes.clear(++stamp);
         classes.add(black, ColourClasses::Open);
         classes.add(white, b.white);
         if (b.redListed) classes.add(red, ColourClasses::Border);

@@ -41,6 +41,25 @@ public:
         return static_cast<long>(screenUsed_ && screenMask_[i] ? screen_[i] : image_[i]);
     }
 
+    // Calls `visit` with the colour of every `stride`-th pixel of the box x1..x2,
+    // y1..y2 (as point() reads it), row by row from the top, until it returns false.
+    // True when it never did. Scans inside the surface read the rows directly.
+    template <class Visit>
+    bool everyPixel(long x1, long y1, long x2, long y2, long stride, Visit&& visit) const {
+        if (x1 >= 0 && y1 >= 0 && x2 < width_ && y2 < height_ && !screenUsed_ && stride > 0) {
+            for (long y = y1; y <= y2; y += stride) {
+                const std::uint32_t* row = image_.data() + index(0, y);
+                for (long x = x1; x <= x2; x += stride)
+                    if (!visit(static_cast<long>(row[x]))) return false;
+            }
+            return true;
+        }
+        for (long y = y1; y <= y2; y += stride)
+            for (long x = x1; x <= x2; x += stride)
+                if (!visit(point(x, y))) return false;
+        return true;
+    }
+
     // Drawing target: false paints the persistent image, true the screen layer only.
     void setScreenOnly(bool screenOnly) { screenOnly_ = screenOnly; }
     bool screenOnly() const { return screenOnly_; }

@@ -48,15 +48,13 @@ template <class Test>
 bool regionScanPasses(const Canvas& canvas, const CellRect& box, long ring, long stride, Test&& test) {
     bool seen = false;
     long passed = 0;
-    for (long y = box.y1 - ring; y <= box.y2 + ring; y += stride)
-        for (long x = box.x1 - ring; x <= box.x2 + ring; x += stride) {
-            const long colour = canvas.point(x, y);
-            if (seen && colour == passed) continue;
-            if (!test(colour)) return false;
-            seen = true;
-            passed = colour;
-        }
-    return true;
+    return canvas.everyPixel(box.x1 - ring, box.y1 - ring, box.x2 + ring, box.y2 + ring, stride, [&](long colour) {
+        if (seen && colour == passed) return true;
+        if (!test(colour)) return false;
+        seen = true;
+        passed = colour;
+        return true;
+    });
 }
 
 // The cell rectangles held in the state, as CellRects.

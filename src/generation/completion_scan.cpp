@@ -77,13 +77,13 @@ void Form57::finishmaking() {
     if (!isOpenColour(*this, p) || visited(p)) return;
     if (picturedrawing == 1) {
         long clean = p;  // runs of one colour are the rule: the scan point's is not asked again
-        for (long py = y - 1; py <= y + wallsizey - 2; ++py)
-            for (long px = x - 1; px <= x + wallsizex - 2; ++px) {
-                const long c = canvas.point(px, py);
-                if (c == clean) continue;
-                if (visited(c) || !isOpenColour(*this, c)) return;
-                clean = c;
-            }
+        const bool cellClean = canvas.everyPixel(x - 1, y - 1, x + wallsizex - 2, y + wallsizey - 2, 1, [&](long c) {
+            if (c == clean) return true;
+            if (visited(c) || !isOpenColour(*this, c)) return false;
+            clean = c;
+            return true;
+        });
+        if (!cellClean) return;
     }
     // A clean cell the walker can never get to would keep the scan going for ever.
     if (!walkercanreach(x, y)) return;

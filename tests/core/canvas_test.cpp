@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <vector>
 
 #include "core/canvas.h"
 #include "support/pixel_art.h"
@@ -274,6 +276,52 @@ TEST(CanvasSize, NeverGrowsPastTheLimit) {
     EXPECT_EQ(canvas.width(), largestSurfaceSide);
     EXPECT_EQ(canvas.height(), 50);
     EXPECT_EQ(canvas.point(largestSurfaceSide - 1, 49), 0);
+}
+
+}  // namespace
+}  // namespace tarnwick
+
+namespace tarnwick {
+namespace {
+
+// A box scan sees what point() reads, in the same order, whether the box lies
+// inside the surface, crosses its edge or has screen-layer pixels, at any stride.
+TEST(CanvasScan, EveryPixelReadsWhatPointReads) {
+    Canvas canvas(6, 5);
+    canvas.setBackColour(0x112233);
+    canvas.fillBox(1, 1, 3, 2, 0x0000FF);
+    canvas.pset(4, 3, 0x00FF00);
+    const struct {
+        const char* name;
+        long x1, y1, x2, y2, stride;
+        bool screenPixel;
+    } boxes[] = {{"inside", 1, 0, 4, 4, 1, false},     {"inside, stride 2", 0, 0, 5, 4, 2, false},
+                 {"over the edge", -2, -1, 6, 5, 1, false}, {"inside, screen pixel", 1, 0, 4, 4, 1, true}};
+    for (const auto& b : boxes) {
+        if (b.screenPixel) {
+            canvas.setScreenOnly(true);
+            canvas.pset(2, 2, 0xFF00FF);
+            canvas.setScreenOnly(false);
+        }
+        std::vector<long> seen, expected;
+        for (long y = b.y1; y <= b.y2; y += b.stride)
+            for (long x = b.x1; x <= b.x2; x += b.stride) expected.push_back(canvas.point(x, y));
+        EXPECT_TRUE(canvas.everyPixel(b.x1, b.y1, b.x2, b.y2, b.stride, [&](long c) {
+            seen.push_back(c);
+            return true;
+        }));
+        EXPECT_EQ(seen, expected) << b.name;
+        // Stopped by the visitor at the green pixel: false, and nothing read after it.
+        seen.clear();
+        const bool whole = canvas.everyPixel(b.x1, b.y1, b.x2, b.y2, b.stride, [&](long c) {
+            seen.push_back(c);
+            return c != 0x00FF00;
+        });
+        const auto green = std::find(expected.begin(), expected.end(), 0x00FF00);
+        EXPECT_EQ(whole, green == expected.end()) << b.name;
+        EXPECT_EQ(seen.size(), green == expected.end() ? expected.size() : std::size_t(green - expected.begin()) + 1)
+            << b.name;
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The way out of a make whose patterns never carve where it needs to.
 #include <algorithm>
+#include <array>
 
 #include "shell/form57.h"
 
@@ -19,7 +20,11 @@ std::uint64_t Form57::carvingfallbackbound() const {
     const std::uint64_t perCell = steeringfallbackused             ? carvingfallbackagainpassespercell
                                   : patterncarvedsides != allSides ? carvingfallbackmissingpassespercell
                                                                    : carvingfallbackpassespercell;
-    return perCell * across(canvas.width(), wallsizex) * across(canvas.height(), wallsizey);
+    const std::array<long, 5> inputs{static_cast<long>(perCell), canvas.width(), canvas.height(), wallsizex,
+                                     wallsizey};
+    if (inputs != carvingboundmemo.inputs)
+        carvingboundmemo = {inputs, perCell * across(canvas.width(), wallsizex) * across(canvas.height(), wallsizey)};
+    return carvingboundmemo.bound;
 }
 
 // Once the fallback has been needed, every carve sends the completion scan back

@@ -49,14 +49,13 @@ void CanvasView::takeFrame(Canvas& canvas) {
     for (const Canvas::Area& area : areas) update(QRect(QPoint(area.x1, area.y1), QPoint(area.x2, area.y2)));
 }
 
+// Only the rectangles asked for: the bands a frame changed lie apart.
 void CanvasView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect dirty = event->rect();
-    const QRect inside = dirty & frame_.rect();
-    if (!inside.isEmpty()) painter.drawImage(inside.topLeft(), frame_, inside);
-    if (inside != dirty) {
-        for (const QRect& r : QRegion(dirty) - QRegion(inside)) painter.fillRect(r, margin_);
-    }
+    const QRegion dirty = event->region();
+    const QRegion inside = dirty & QRegion(frame_.rect());
+    for (const QRect& r : inside) painter.drawImage(r.topLeft(), frame_, r);
+    for (const QRect& r : dirty - inside) painter.fillRect(r, margin_);
 }
 
 void CanvasView::mousePressEvent(QMouseEvent* event) {

@@ -54,7 +54,7 @@ TEST_F(WindowCanvas, ShowsWhatIsPaintedOnTheCanvas) {
                                      }));
 }
 
-// A frame converts only the box that changed: what changed elsewhere since, in
+// A frame converts only what changed, band by band: what changed elsewhere since, in
 // either layer, shows, and what was shown before stays.
 TEST_F(WindowCanvas, LaterFramesShowEachChangeAndKeepTheRest) {
     // A wait shows the last frame at once; a key ends it.

@@ -6,27 +6,22 @@
 
 namespace tarnwick {
 
-// A colour table that knows when it may have changed. Every access that could
-// write (the non-const index) takes a new stamp from one counter shared by all
-// tables, so a stamp stands for one content wherever the table is copied. The
-// counter also tells whether any table anywhere may have changed since a moment:
-// assigning a table moves it on too. Reading goes through the const index or the
-// const iterators; the non-const index costs a fresh stamp.
+// Counts every write and every assignment of any colour table: what was worked
+// out from the tables when the count read N still holds while it reads N.
 class ColourTableWrites {
 public:
-    // Unchanged since an earlier look: no table has been written or assigned since.
-    static std::uint64_t now() { return counter().load(std::memory_order_relaxed); }
+    static std::uint64_t now() { return count_.load(std::memory_order_relaxed); }
 
 protected:
-    static std::uint64_t next() { return counter().fetch_add(1, std::memory_order_relaxed) + 1; }
+    static void counted() { count_.fetch_add(1, std::memory_order_relaxed); }
 
 private:
-    static std::atomic<std::uint64_t>& counter() {
-        static std::atomic<std::uint64_t> writes{0};
-        return writes;
-    }
+    static inline std::atomic<std::uint64_t> count_{0};
 };
 
+// A colour table whose every access that could write (the non-const index, an
+// assignment) is counted. Reading goes through the const index or the const
+// iterators.
 template <typename T, std::size_t N>
 class ColourTable : private ColourTableWrites {
 public:
@@ -34,13 +29,12 @@ public:
     ColourTable(const ColourTable&) = default;
     ColourTable& operator=(const ColourTable& other) {
         values_ = other.values_;
-        stamp_ = other.stamp_;
-        next();
+        counted();
         return *this;
     }
 
     T& operator[](std::size_t k) {
-        stamp_ = next();
+        counted();
         return values_[k];
     }
     const T& operator[](std::size_t k) const { return values_[k]; }
@@ -49,13 +43,11 @@ public:
     auto end() const { return values_.cend(); }
     static constexpr std::size_t size() { return N; }
     const std::array<T, N>& values() const { return values_; }
-    std::uint64_t stamp() const { return stamp_; }
 
     friend bool operator==(const ColourTable& a, const ColourTable& b) { return a.values_ == b.values_; }
 
 private:
     std::array<T, N> values_{};
-    std::uint64_t stamp_ = 0;
 };
 
 }  // namespace tarnwick

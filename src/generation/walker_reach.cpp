@@ -25,7 +25,7 @@ bool Form57::walkercanreach(long x, long y) {
     const std::array<long, 11> settings{wallsizex, wallsizey, gridstepx, mazekind,       homex1,       homey1,
                                         finishx1,  finishy1,  palette[1], canvas.width(), canvas.height()};
     bool changed = r.stale || settings != r.settings;
-    if (opencolors.stamp() != r.openstamp || passagecolors.stamp() != r.passagestamp) {
+    if (ColourTableWrites::now() != r.tablewrites) {
         std::array<long, 17> open;
         std::array<long, 16> passage;
         std::copy(opencolors.begin() + 1, opencolors.end(), open.begin());
@@ -33,8 +33,7 @@ bool Form57::walkercanreach(long x, long y) {
         changed = changed || open != r.opencolours || passage != r.passagecolours;
         r.opencolours = open;
         r.passagecolours = passage;
-        r.openstamp = opencolors.stamp();
-        r.passagestamp = passagecolors.stamp();
+        r.tablewrites = ColourTableWrites::now();
     }
     if (changed) {
         r.settings = settings;

@@ -19,9 +19,9 @@ private:
     static inline std::atomic<std::uint64_t> count_{0};
 };
 
-// A colour table whose every access that could write (the non-const index, an
-// assignment) is counted. Reading goes through the const index or the const
-// iterators.
+// A colour table written only through `set` and assignment, each counted once
+// the new values are in place: no reference into it is ever handed out, so
+// nothing can change it behind the count, and reading never counts.
 template <typename T, std::size_t N>
 class ColourTable : private ColourTableWrites {
 public:
@@ -33,9 +33,9 @@ public:
         return *this;
     }
 
-    T& operator[](std::size_t k) {
+    void set(std::size_t k, const T& value) {
+        values_[k] = value;
         counted();
-        return values_[k];
     }
     const T& operator[](std::size_t k) const { return values_[k]; }
 

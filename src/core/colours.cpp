@@ -27,12 +27,12 @@ void rebuildColourClasses(const State& state) {
 void setColourClass(State& state, int k, bool open) {
     if (k < 1 || k > 16) return;
     const auto i = static_cast<std::size_t>(k);
-    state.opencolors[i] = open ? state.palette[i] : openMarker(k);
-    state.bordercolors[i] = open ? borderMarker(k) : state.palette[i];
+    state.opencolors.set(i, open ? state.palette[i] : openMarker(k));
+    state.bordercolors.set(i, open ? borderMarker(k) : state.palette[i]);
 }
 
 void setExtraOpenColour(State& state) {
-    state.opencolors[17] = state.opencolors[3] == state.palette[3] ? extraOpenGreen : noPixelColour;
+    state.opencolors.set(17, state.opencolors[3] == state.palette[3] ? extraOpenGreen : noPixelColour);
 }
 
 }  // namespace tarnwick

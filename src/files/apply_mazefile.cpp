@@ -27,7 +27,7 @@ void applySetting(Form57& f, const SettingsRecord& record, int k) {
     const Num value = read.empty ? Num() : Num(*v);
     switch (s.target) {
         case SettingTarget::Field: f.*s.field = value; break;
-        case SettingTarget::PassageColour: f.passagecolors[s.index] = value; break;
+        case SettingTarget::PassageColour: f.passagecolors.set(s.index, value); break;
         case SettingTarget::WindowState: f.ui.setWindowState(static_cast<WindowState>(*v)); break;
         case SettingTarget::ClassBox: f.ui.setControlValue("Check" + std::to_string(s.index), static_cast<int>(*v)); break;
         case SettingTarget::BackColour: f.canvas.setBackColour(*v); break;
@@ -120,7 +120,7 @@ void keepPassageColoursOffWalls(Form57& f, const std::array<Num, 17>& before) {
         if (f.passagecolors[k] == before[k]) continue;
         const bool wall = (borderAfterLoad(f, c) && c != white) || c == f.canvas.backColour() ||
                           c == f.startcolor || c == f.finishcolor;
-        if (wall) f.passagecolors[k] = before[k];
+        if (wall) f.passagecolors.set(k, before[k]);
     }
 }
 

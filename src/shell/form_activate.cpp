@@ -26,7 +26,7 @@ void Form57::seedfromclock() { random.seed(static_cast<std::uint64_t>(std::llrou
 
 void Form57::startup() {
     seedfromclock();
-    opencolors[17] = noPixelColour;
+    opencolors.set(17, noPixelColour);
     panelflagsrestore();
     // The window shows the title art at start; that image becomes "title.bmp".
     canvas.setBackPicture(titlePicture(canvas.width(), canvas.height()));

@@ -54,7 +54,7 @@ void Form57::mbsub() {
     patternsettingdefaults(*this);
     for (int k = 1; k <= 16; ++k) ui.setControlValue("Check" + std::to_string(k), k <= 8 ? 1 : 0);
     colorclasstables();
-    for (int k = 1; k <= 16; ++k) passagecolors[k] = palette[16];
+    for (int k = 1; k <= 16; ++k) passagecolors.set(k, palette[16]);
 }
 
 void Form57::resetsettings_Click() {

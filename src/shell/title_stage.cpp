@@ -89,7 +89,7 @@ void Form57::leavetitle() {
     }
     colorclasstables();
     passagecolor = bordercolors[16];
-    for (int k = 1; k <= 16; ++k) passagecolors[k] = passagecolor;
+    for (int k = 1; k <= 16; ++k) passagecolors.set(k, passagecolor);
     pencolor = palette[15];
     openpencolor = opencolors[2];
     borderpencolor = pencolor;

@@ -10,7 +10,7 @@ State defaultClasses() {
     State s;
     setStandardPalette(s);
     for (int k = 1; k <= 16; ++k) setColourClass(s, k, k <= 8);
-    for (int k = 1; k <= 16; ++k) s.passagecolors[static_cast<std::size_t>(k)] = 0xFFFFFF;
+    for (int k = 1; k <= 16; ++k) s.passagecolors.set(static_cast<std::size_t>(k), 0xFFFFFF);
     setExtraOpenColour(s);
     return s;
 }
@@ -109,13 +109,13 @@ TEST(Colours, ClassesFollowEveryChangeOfTheTables) {
         void (*apply)(State&);
         bool tealOpen, pinkPassage;
     } cases[] = {
-        {"an entry written", [](State& s) { s.opencolors[4] = openMarker(4); }, false, false},
-        {"a passage entry written", [](State& s) { s.passagecolors[4] = pink; }, true, true},
+        {"an entry written", [](State& s) { s.opencolors.set(4, openMarker(4)); }, false, false},
+        {"a passage entry written", [](State& s) { s.passagecolors.set(4, pink); }, true, true},
         {"a class changed", [](State& s) { setColourClass(s, 4, false); }, false, false},
         {"the state assigned from another",
          [](State& s) {
              State other = s;
-             other.passagecolors[4] = pink;
+             other.passagecolors.set(4, pink);
              setColourClass(other, 4, false);
              isOpenColour(other, teal);  // the copy's own lookup is built first
              s = other;
@@ -124,7 +124,7 @@ TEST(Colours, ClassesFollowEveryChangeOfTheTables) {
         {"a table assigned from another state's",
          [](State& s) {
              State other = s;
-             other.opencolors[4] = openMarker(4);
+             other.opencolors.set(4, openMarker(4));
              s.opencolors = other.opencolors;
          },
          false, false},
@@ -138,6 +138,21 @@ TEST(Colours, ClassesFollowEveryChangeOfTheTables) {
         EXPECT_EQ(isPassageColour(s, pink), c.pinkPassage) << c.change;
         EXPECT_EQ(isPathColour(s, pink), c.pinkPassage) << c.change;
     }
+}
+
+// Reading a table, even one that could be written, leaves the count of writes
+// alone, so reads never make the classes rebuild; a write counts once it landed.
+TEST(Colours, OnlyWritesMoveTheCountOfTableWrites) {
+    State s = defaultClasses();
+    const std::uint64_t before = ColourTableWrites::now();
+    long sum = 0;
+    for (std::size_t k = 1; k <= 16; ++k) sum += s.opencolors[k] + s.bordercolors[k];
+    for (long c : s.passagecolors) sum += c;
+    EXPECT_NE(sum, 0);
+    EXPECT_EQ(ColourTableWrites::now(), before);
+    s.passagecolors.set(4, 0xC0C0FF);
+    EXPECT_EQ(ColourTableWrites::now(), before + 1);
+    EXPECT_EQ(s.passagecolors[4], 0xC0C0FF);
 }
 
 // The last answers are kept for the colours asked next: any order of asking,
@@ -171,7 +186,7 @@ TEST(Colours, ACopiedStateClassifiesByItsOwnTables) {
     State s = defaultClasses();
     ASSERT_TRUE(isPassageColour(s, 0xFFFFFF));
     State copy = s;
-    for (std::size_t k = 1; k <= 16; ++k) copy.passagecolors[k] = 0x123456;
+    for (std::size_t k = 1; k <= 16; ++k) copy.passagecolors.set(k, 0x123456);
     EXPECT_FALSE(isPassageColour(copy, 0xFFFFFF));
     EXPECT_TRUE(isPassageColour(s, 0xFFFFFF));
     EXPECT_TRUE(isPassageColour(copy, 0x123456));

@@ -97,7 +97,7 @@ protected:
     void SetUp() override {
         setStandardPalette(state);
         for (int k = 1; k <= 16; ++k) setColourClass(state, k, k <= 8);
-        for (int k = 1; k <= 16; ++k) state.passagecolors[static_cast<std::size_t>(k)] = 0xFFFFFF;
+        for (int k = 1; k <= 16; ++k) state.passagecolors.set(static_cast<std::size_t>(k), 0xFFFFFF);
         setExtraOpenColour(state);
         canvas.setBackColour(0);
     }

@@ -86,7 +86,7 @@ TEST_F(ColourPanels, AWindowColourThatIsItsOwnFirstFreeBorderColourIsNotSetAgain
     f().canvas.setBackColour(grey);
     f().canvas.setScreenOnly(false);
     f().canvas.pset(12, 12, black);
-    f().passagecolors[5] = grey;
+    f().passagecolors.set(5, grey);
     f().choosew_Click();
     f().Command1_Click();
     EXPECT_EQ(f().canvas.backColour(), grey);

@@ -29,8 +29,8 @@ protected:
         setStandardPalette(s);
         for (int k = 1; k <= 16; ++k) s.ui.setControlValue("Check" + std::to_string(k), k <= 8 ? 1 : 0);
         s.colorclasstables();
-        s.opencolors[17] = noPixelColour;
-        for (int k = 1; k <= 16; ++k) s.passagecolors[k] = white;
+        s.opencolors.set(17, noPixelColour);
+        for (int k = 1; k <= 16; ++k) s.passagecolors.set(k, white);
         s.passagecolor = white;
         s.canvas.setBackColour(white);
         s.mazekind = kind;

@@ -19,7 +19,7 @@ TEST_F(PenRepair, AWhiteBorderPenBecomesTheFirstUsableBorderColour) {
 }
 
 TEST_F(PenRepair, AnOpenPenBecomesTheFirstUsableOpenColour) {
-    f().passagecolors[1] = black;
+    f().passagecolors.set(1, black);
     repair(black, black);
     EXPECT_EQ(f().pencolor, navy);
 }
@@ -50,7 +50,7 @@ TEST_F(PenRepair, AMarkerPenIsRepairedLikeAPassageColour) {
 
 // Every palette colour is a passage colour: the pen stays and no stroke is painted.
 TEST_F(PenRepair, NoUsableColourAtAllPaintsNoStroke) {
-    for (int k = 1; k <= 16; ++k) f().passagecolors[k] = f().palette[k];
+    for (int k = 1; k <= 16; ++k) f().passagecolors.set(k, f().palette[k]);
     f().canvas.setBackColour(0x123456);
     repair(white, white);
     EXPECT_EQ(f().pencolor, white);
@@ -62,7 +62,7 @@ TEST_F(PenRepair, NoUsableColourAtAllPaintsNoStroke) {
 }
 
 TEST_F(PenRepair, PenMemoryCountsTheSeventeenthOpenEntry) {
-    f().opencolors[17] = extraOpenGreen;
+    f().opencolors.set(17, extraOpenGreen);
     f().pencolor = extraOpenGreen;
     f().rememberpen();
     EXPECT_EQ(f().openpencolor, extraOpenGreen);
@@ -88,7 +88,7 @@ TEST_F(ClassCaptions, BoxesAndSwatchesFollowTheTicks) {
 }
 
 TEST_F(ClassCaptions, APassageColourReadsMazeColorOnItsClassBoxOnly) {
-    f().passagecolors[3] = yellow;
+    f().passagecolors.set(3, yellow);
     f().ui.setControlCaption("Check31", "kept");
     f().captionclassboxes();
     EXPECT_EQ(caption(15), "Maze Color");

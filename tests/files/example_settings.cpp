@@ -90,8 +90,8 @@ void applyExampleSettings(Form57& f, int exampledrawing) {
     for (int k = 1; k <= 16; ++k) f.ui.setControlValue("Check" + std::to_string(k), e.open[k]);
     f.canvas.setBackColour(e.window);
     f.unusedsetting = 0;
-    for (int k = 1; k <= 16; ++k) f.passagecolors[k] = 0xFFFFFF;
-    for (const auto& [k, colour] : e.passages) f.passagecolors[k] = colour;
+    for (int k = 1; k <= 16; ++k) f.passagecolors.set(k, 0xFFFFFF);
+    for (const auto& [k, colour] : e.passages) f.passagecolors.set(k, colour);
     f.patternstate = 0;
     f.filloption = 0;
     f.dropblockedpattern = 0;

@@ -36,7 +36,7 @@ void setEverySetting(Form57& f) {
         const long v = distinctValue(k, s);
         switch (s.target) {
             case SettingTarget::Field: f.*s.field = v; break;
-            case SettingTarget::PassageColour: f.passagecolors[s.index] = v; break;
+            case SettingTarget::PassageColour: f.passagecolors.set(s.index, v); break;
             case SettingTarget::ClassBox: f.ui.setControlValue("Check" + std::to_string(s.index), static_cast<int>(v)); break;
             case SettingTarget::BackColour: f.canvas.setBackColour(v); break;
             default: break;

@@ -169,7 +169,7 @@ TEST_F(Commands, SquareColourWalksOverTheBorderColours) {
     form.finishcolor = 0x00FFFF - 1;  // yellow, shifted
     form.placingkeys(77);             // M: white, usable while the passages are not white
     EXPECT_EQ(form.finishcolor, 0xFFFFFF - 1);
-    form.passagecolors[16] = 0xFFFFFF;  // white passages make white unusable
+    form.passagecolors.set(16, 0xFFFFFF);  // white passages make white unusable
     form.finishcolor = 0x00FFFF - 1;
     form.finishcolorchanged = 0;
     form.placingkeys(77);

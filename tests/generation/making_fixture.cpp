@@ -29,7 +29,7 @@ void MakingTest::standardColours() {
     setStandardPalette(form);
     for (int k = 1; k <= 16; ++k) setColourClass(form, k, k <= 8);
     setExtraOpenColour(form);
-    for (int k = 1; k <= 16; ++k) form.passagecolors[static_cast<std::size_t>(k)] = passageColourOf(k);
+    for (int k = 1; k <= 16; ++k) form.passagecolors.set(static_cast<std::size_t>(k), passageColourOf(k));
 }
 
 void MakingTest::paintDrawing(const Drawing& d, long w) {

@@ -14,7 +14,7 @@ constexpr const char* recording = "recording.pt";
 
 EditorArtTest::EditorArtTest() : form(program.form) {
     setStandardPalette(form);
-    for (int k = 1; k <= 16; ++k) form.passagecolors[static_cast<std::size_t>(k)] = 0xFFFFFF;
+    for (int k = 1; k <= 16; ++k) form.passagecolors.set(static_cast<std::size_t>(k), 0xFFFFFF);
     form.wallsizex = form.wallsizey = pitch;
     form.gridstepx = form.gridstepy = pitch;
     form.mazekind = 0;

@@ -217,7 +217,7 @@ TEST_F(EditorArtTest, GuardIgnoresThePathWhenNoPassageColourIsWhite) {
     live(2);
     EXPECT_EQ(cursor(), (EditorCell{1, 2})) << "the closed cell (4, 1) beside the next cell is guarded";
 
-    for (int k = 1; k <= 16; ++k) form.passagecolors[static_cast<std::size_t>(k)] = 0xF0E000 + k;
+    for (int k = 1; k <= 16; ++k) form.passagecolors.set(static_cast<std::size_t>(k), 0xF0E000 + k);
     form.stuckflag = 0;
     paint(before);
     place({1, 2});

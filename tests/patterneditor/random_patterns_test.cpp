@@ -42,7 +42,7 @@ class RandomRun : public ::testing::Test {
 protected:
     RandomRun() : form(program.form) {
         setStandardPalette(form);
-        for (int k = 1; k <= 16; ++k) form.passagecolors[static_cast<std::size_t>(k)] = 0xFFFFFF;
+        for (int k = 1; k <= 16; ++k) form.passagecolors.set(static_cast<std::size_t>(k), 0xFFFFFF);
         form.resetallpatternfiles();
         form.maxrandomsize = 5;
         form.randomanysize = 0;

@@ -176,7 +176,7 @@ TEST_P(OpenColour17Test, FollowsTheClassOfGreen) {
     const bool greenOpen = GetParam();
     workerModes = {1};
     onWorker = [&](const std::string& worker) {
-        if (worker == "drawing") form.opencolors[3] = greenOpen ? form.palette[3] : 305;
+        if (worker == "drawing") form.opencolors.set(3, greenOpen ? form.palette[3] : 305);
     };
     begin();
     EXPECT_EQ(form.opencolors[17], greenOpen ? 0x7C00 : noPixelColour);

@@ -29,7 +29,7 @@ protected:
         f.mazekind = 2;
         f.startcolor = 0x008000;
         f.cellx1 = f.startx1 = f.finishx1 = 77;
-        f.passagecolors[2] = 0x123456;
+        f.passagecolors.set(2, 0x123456);
         f.ui.setControlValue("Check3", 0);
         f.ui.setControlValue("Check12", 1);
         f.tickgroup({"aon", "aoff"}, 0);

@@ -20,7 +20,7 @@ protected:
     void SetUp() override {
         setStandardPalette(form);
         for (int k = 1; k <= 16; ++k) setColourClass(form, k, k <= 8);
-        for (int k = 1; k <= 16; ++k) form.passagecolors[static_cast<std::size_t>(k)] = white;
+        for (int k = 1; k <= 16; ++k) form.passagecolors.set(static_cast<std::size_t>(k), white);
         form.cursorcolor = form.palette[1] + 3;
         form.wallsizex = form.gridstepx = 8;
         form.wallsizey = form.gridstepy = 6;

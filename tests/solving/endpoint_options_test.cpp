@@ -105,7 +105,7 @@ protected:
     };
     void SetUp() override {
         paintMaze(maze, 10);
-        form.passagecolors[2] = red;
+        form.passagecolors.set(2, red);
         const CellRect f = box(finishCell);
         form.canvas.fillBox(f.x1, f.y1, f.x2, f.y2, red);
         form.finishunder = red;

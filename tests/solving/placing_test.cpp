@@ -20,7 +20,7 @@ protected:
     };
     void SetUp() override {
         paintMaze(maze, 10);
-        form.passagecolors[2] = red;
+        form.passagecolors.set(2, red);
         const CellRect r = box({1, 3});
         form.canvas.fillBox(r.x1, r.y1, r.x2, r.y2, red);
         form.programmode = 2;

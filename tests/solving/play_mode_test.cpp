@@ -141,7 +141,7 @@ TEST_F(PlayMode, EasyModeStepBackWipesTheSegment) {
 // Without the trail the player is a box in the start colour; each cell it
 // leaves shows its own passage colour again.
 TEST_F(PlayMode, WithoutTrailEachCellLeftGetsItsColourBack) {
-    form.passagecolors[2] = red;
+    form.passagecolors.set(2, red);
     const CellRect redCell = box({1, 3});
     form.canvas.fillBox(redCell.x1, redCell.y1, redCell.x2, redCell.y2, red);
     choose("easymode", false);

@@ -15,7 +15,7 @@ protected:
         form.lastcolumnx = 150;
         form.areawidth = 160;
         form.areaheight = 120;
-        form.passagecolors[2] = red;
+        form.passagecolors.set(2, red);
         form.canvas.setBackColour(black);
     }
     // Every lattice cell box carved.

@@ -53,7 +53,7 @@ TEST_F(SolveStage, WipeOutOfADeadEndOfAnotherColourRestoresEachColour) {
     };
     for (const long lineColour : {red, white}) {
         standardColours(form);
-        form.passagecolors[2] = red;
+        form.passagecolors.set(2, red);
         form.programmode = 3;
         paintMaze(branch, 10);
         spanBox(form.canvas, box({1, 5}), box({3, 5}), red);

@@ -58,7 +58,7 @@ void standardColours(State& s) {
     setStandardPalette(s);
     for (int k = 1; k <= 16; ++k) setColourClass(s, k, k <= 8);
     setExtraOpenColour(s);
-    for (int k = 1; k <= 16; ++k) s.passagecolors[static_cast<std::size_t>(k)] = white;
+    for (int k = 1; k <= 16; ++k) s.passagecolors.set(static_cast<std::size_t>(k), white);
     s.passagecolor = white;
     s.cursorcolor = s.palette[1] + 3;
     s.startcolor = startShifted;

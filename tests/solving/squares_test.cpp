@@ -229,7 +229,7 @@ INSTANTIATE_TEST_SUITE_P(
 // repainted and the colours under the squares are sampled.
 TEST_F(PlacingEntry, BackFromASolveRepairsNothingButSamples) {
     constexpr long red = 0x0000FF;
-    form.passagecolors[2] = red;
+    form.passagecolors.set(2, red);
     form.mazeprogress = 3;
     putFinish(box({3, 3}));
     const CellRect s = box({1, 1});

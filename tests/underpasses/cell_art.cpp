@@ -12,7 +12,7 @@ CellArtTest::CellArtTest() : form(program.form) {
     setStandardPalette(form);
     for (int k = 1; k <= 16; ++k) setColourClass(form, k, k <= 8);
     setExtraOpenColour(form);
-    for (int k = 1; k <= 16; ++k) form.passagecolors[static_cast<std::size_t>(k)] = 0xF0E000 + k;
+    for (int k = 1; k <= 16; ++k) form.passagecolors.set(static_cast<std::size_t>(k), 0xF0E000 + k);
     setWallSize(wall);
     form.cursorcolor = form.palette[1] + 3;
     form.picturedrawing = 1;

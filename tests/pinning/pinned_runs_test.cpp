@@ -23,8 +23,6 @@
 namespace tarnwick::test {
 namespace {
 
-constexpr int width = 320, height = 240;
-
 std::uint64_t fnv1a(const void* data, std::size_t size, std::uint64_t hash = 14695981039346656037ull) {
     const auto* bytes = static_cast<const unsigned char*>(data);
     for (std::size_t i = 0; i < size; ++i) hash = (hash ^ bytes[i]) * 1099511628211ull;
@@ -52,12 +50,40 @@ std::string patternFileHashes() {
     return all;
 }
 
-// From the title to an imported drawing open everywhere, of the kind the menu
-// item names, at the wall size given, the computer creating.
-std::string openDrawing(const char* kind, int wall, bool longUnderpasses = false) {
+// Border walls of two colours inside an open picture of two colours, one
+// character a block of 20 by 20 pixels: '.' black and 's' silver are open,
+// '#' grey and 'y' yellow border colours. No open area is closed in.
+Picture wallsPicture() {
+    static const char* const art[] = {
+        "................",
+        "..##.....ss..yy.",
+        "..##.....ss..yy.",
+        "........ssss....",
+        "...######.......",
+        "...#....#...ss..",
+        "...#.ss.#.......",
+        "...#.ss.....##..",
+        "...####.##..##..",
+        "..........y.....",
+        ".##....ssyyyy...",
+        "................",
+    };
+    constexpr int block = 20;
+    Picture picture(16 * block, 12 * block);
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x) {
+            const char c = art[y / block][x / block];
+            picture.at(x, y) = c == 's' ? 0xC0C0C0 : c == '#' ? 0x808080 : c == 'y' ? 0x00FFFF : 0x000000;
+        }
+    return picture;
+}
+
+// From the title to an imported drawing, open everywhere or `walls.bmp`, of the
+// kind the menu item names, at the wall size given, the computer creating.
+std::string openDrawing(const char* kind, int wall, bool longUnderpasses = false, const char* picture = "open") {
     std::string s = "passes 3\nbutton \"Click to Begin\"\npasses 20\n";
     s += std::string("menu \"Options\" \"New Tarnwick Drawing\" \"") + kind + "\"\npasses 5\n";
-    s += "menu \"Options\" \"Import Bitmap\"\npasses 1\ntype open\nkey Enter\npasses 2\n";
+    s += std::string("menu \"Options\" \"Import Bitmap\"\npasses 1\ntype ") + picture + "\nkey Enter\npasses 2\n";
     s += "menu \"Options\" \"Change wall size\"\npasses 1\ntype " + std::to_string(wall) + "\nkey Enter\npasses 2\n";
     s += "menu \"Maze Settings\" \"Maze creation\" \"(2)-Computer creates maze\"\npasses 2\n";
     if (longUnderpasses) s += "menu \"Maze Settings\" \"Length of underpasses\" \"Long\"\npasses 2\n";
@@ -104,6 +130,18 @@ std::string wander(std::uint32_t seed, int count) {
     return moves;
 }
 
+// From the title to an example chosen through "Maze Picture": the first "New maze "
+// ends the drawing stage and brings the example's settings.
+std::string openExample(const char* caption) {
+    return std::string("passes 3\nbutton \"Click to Begin\"\npasses 5\nmenu \"Maze Picture\" \"") + caption +
+           "\"\npasses 5\nmenu \"Maze Options\" \"New maze \"\npasses 20\n";
+}
+
+const std::string computerCreates = "menu \"Maze Settings\" \"Maze creation\" \"(2)-Computer creates maze\"\npasses 2\n";
+const std::string userCreates = "menu \"Maze Settings\" \"Maze creation\" \"(1)-User creates maze\"\npasses 2\n";
+const std::string longUnderpasses = "menu \"Maze Settings\" \"Length of underpasses\" \"Long\"\npasses 2\n";
+const std::string level6 = "menu \"Maze Settings\" \"3d-maze-difficulty\" \"          6\"\npasses 2\n";
+
 struct PinnedRun {
     const char* name;
     std::uint64_t seed;
@@ -111,6 +149,7 @@ struct PinnedRun {
     // "stages MODE:PASSES ... | picture HASH | FILE.pt=HASH ...", the stages in
     // the order they ran, the last up to the script's end.
     const char* expected;
+    int width = 320, height = 240;  // the examples are pictures of 800 by 600
 };
 void PrintTo(const PinnedRun& run, std::ostream* os) { *os << run.name; }
 
@@ -185,6 +224,35 @@ std::vector<PinnedRun> pinnedRuns() {
          "stages -5:4 0:45 1:44307 2:4 3:15367 2:4 3:8500 4:4 | "
          "picture 5eba02128c2060d5 | "
          "3dLeft.pt=afaf1a97 3dRight.pt=8ce2160a 3ddown.pt=44512b34 3dpipedown.pt=44512b34 3dpipeleft.pt=afaf1a97 3dpiperight.pt=8ce2160a 3dpipeup.pt=62c6aca9 3dup.pt=62c6aca9 Left.pt=ddf5091d Right.pt=bc3c5d5a down.pt=18d78d3c left2.pt=c377af5a up.pt=a092457b"},
+        // The examples: pictures of many colours, passages in colours of their own.
+        {"space_station_long_level_6", 13,
+         openExample("space-station.maze") + computerCreates + longUnderpasses + level6 + makeMaze + searchFinish(2) +
+             solve,
+         "stages -5:4 0:42 1:7198 2:4 3:8579 2:4 3:3534 4:4 | "
+         "picture 64c39c411053bca3 | "
+         "3dLeft.pt=c377af5a 3dRight.pt=f736be8d 3ddown.pt=7d11e3e7 3dpipedown.pt=7d11e3e7 3dpipeleft.pt=c377af5a 3dpiperight.pt=f736be8d 3dpipeup.pt=98ed236c 3dup.pt=98ed236c Left.pt=c377af5a Right.pt=f736be8d down.pt=7d11e3e7 up.pt=98ed236c",
+         800, 600},
+        {"christmas_tree_level_6", 14, openExample("Christmas-tree.maze") + computerCreates + level6 + makeMaze + solve,
+         "stages -5:4 0:39 1:49091 2:4 3:14334 4:4 | "
+         "picture 6ce4e2b9307688d4 | "
+         "3dLeft.pt=c377af5a 3dRight.pt=f736be8d 3ddown.pt=7d11e3e7 3dpipedown.pt=7d11e3e7 3dpipeleft.pt=c377af5a 3dpiperight.pt=f736be8d 3dpipeup.pt=98ed236c 3dup.pt=98ed236c Left.pt=c377af5a Right.pt=f736be8d down.pt=7d11e3e7 up.pt=98ed236c",
+         800, 600},
+        // The user carves a few cells, then J hands the maze to the computer.
+        {"temple_user_then_j", 15,
+         openExample("temple.maze") + userCreates + "menu \"Maze Options\" \"New maze \"\npasses 5\n" +
+             keys("RRRRUUURRUUUL") + "key J\npasses 2\nuntil-mode 2 2000000\npasses 3\n" + solve,
+         "stages -5:4 0:36 1:71758 2:4 3:18139 4:4 | "
+         "picture 1b5f4546c8235c2d | "
+         "3dLeft.pt=c377af5a 3dRight.pt=f736be8d 3ddown.pt=7d11e3e7 3dpipedown.pt=7d11e3e7 3dpipeleft.pt=c377af5a 3dpiperight.pt=f736be8d 3dpipeup.pt=98ed236c 3dup.pt=98ed236c Left.pt=c377af5a Right.pt=f736be8d down.pt=7d11e3e7 up.pt=98ed236c",
+         800, 600},
+        {"border_walls_regular", 16, openDrawing(regular.c_str(), 10, false, "walls") + makeMaze + searchFinish(1) + solve,
+         "stages -5:4 0:42 1:34298 2:4 3:12487 2:4 3:4636 4:4 | "
+         "picture 8f292459b983bead | "
+         "3dLeft.pt=afaf1a97 3dRight.pt=8ce2160a 3ddown.pt=44512b34 3dpipedown.pt=44512b34 3dpipeleft.pt=afaf1a97 3dpiperight.pt=8ce2160a 3dpipeup.pt=62c6aca9 3dup.pt=62c6aca9 Left.pt=afaf1a97 Right.pt=8ce2160a down.pt=44512b34 up.pt=62c6aca9"},
+        {"border_walls_3d", 17, openDrawing(d3.c_str(), 10, false, "walls") + makeMaze + searchFinish(2) + solve,
+         "stages -5:4 0:42 1:19410 2:4 3:11059 2:4 3:8273 4:4 | "
+         "picture d77440ef94c2a0fd | "
+         "3dLeft.pt=afaf1a97 3dRight.pt=8ce2160a 3ddown.pt=44512b34 3dpipedown.pt=44512b34 3dpipeleft.pt=afaf1a97 3dpiperight.pt=8ce2160a 3dpipeup.pt=62c6aca9 3dup.pt=62c6aca9 Left.pt=afaf1a97 Right.pt=8ce2160a down.pt=44512b34 up.pt=62c6aca9"},
     };
 }
 
@@ -197,11 +265,12 @@ TEST_P(PinnedRunTest, StagesPictureAndPatternFilesAsToday) {
     const PinnedRun& run = GetParam();
     for (const auto& file : std::filesystem::directory_iterator(TARNWICK_DATA_DIR))
         std::filesystem::copy_file(file.path(), file.path().filename());
-    ASSERT_TRUE(savePictureFile(Picture(width, height, 0x000000), "open.bmp"));
+    ASSERT_TRUE(savePictureFile(Picture(run.width, run.height, 0x000000), "open.bmp"));
+    ASSERT_TRUE(savePictureFile(wallsPicture(), "walls.bmp"));
     ParsedScript parsed = parseScript(run.script);
     ASSERT_TRUE(parsed.errors.empty()) << formatErrors(parsed.errors);
 
-    HeadlessPlatform platform(width, height);
+    HeadlessPlatform platform(run.width, run.height);
     // The program reseeds itself from the clock, so the seed sets the clock too.
     platform.setClock(HeadlessPlatform::defaultClockStart + static_cast<double>(run.seed));
     StageLog log(platform);

@@ -194,7 +194,8 @@ void Form57::editorreplay() {
     for (const FileValue& value : stored) written = files.writeLine(1, {value}) && written;
     written = files.close(1) && written;
     if (!written) reportfilefailure(name);
-    // The recording adds to the file line by line, so each move is on disk once made.
+    // The recording adds to the file: the moves take its name when the editor
+    // leaves or starts over, and the file is replaced whole, as every file is.
     files.open(1, name, FileMode::Append);
     files.open(2, patterncopyname(mazekind, editedpattern), FileMode::Input);
     editorlive = 1;

@@ -15,6 +15,8 @@ std::string drawingName(std::string_view typed) {
 }
 
 bool isPlainFileName(std::string_view name) {
+    // A stem of dots alone, or none, makes a hidden file of the extension alone.
+    if (name.find_first_not_of('.') == std::string_view::npos) return false;
     for (unsigned char c : name)
         if (c == '/' || c < 0x20 || c == 0x7F) return false;
     return true;

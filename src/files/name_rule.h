@@ -10,7 +10,8 @@ namespace tarnwick {
 std::string drawingName(std::string_view typed);
 
 // A name the panels may use: it names a file in the current directory only, so
-// it holds no "/" and no control character.
+// it holds no "/" and no control character, and a visible one, so it is neither
+// empty nor dots alone.
 bool isPlainFileName(std::string_view name);
 
 // The files the program writes and reads for itself: pattern files and their

@@ -15,17 +15,17 @@ void Form57::savedrawing(int keyCode) {
     closedrawingpanel("savelabel", "savebox", "savelist");
 }
 
-// The mazefile and its picture are written under temporary names and renamed
-// only when both are complete, so a failed save never spoils an earlier pair:
-// when the second rename fails the first picture goes back. Names of the
-// program's own files are refused, since it would overwrite them.
+// The mazefile and its picture are written under temporary names, brought to
+// the disk and renamed only when both are complete, so a failed save never
+// spoils an earlier pair: when the second rename fails the first picture goes
+// back. Names of the program's own files are refused, since it would overwrite
+// them, and so is a pair the user may not write.
 void Form57::savedrawingfiles(const std::string& name) {
     files.close(1);
     files.close(2);
     const std::string mazefile = name + ".maze";
     const std::string picture = name + ".bmp";
-    if (!isPlainFileName(name) || isReservedName(name) || existsAsNonRegular(mazefile) ||
-        existsAsNonRegular(picture)) {
+    if (!isPlainFileName(name) || isReservedName(name) || !mayReplace(mazefile) || !mayReplace(picture)) {
         platform.messageBox("Error: bad file name.");
         return;
     }
@@ -37,10 +37,13 @@ void Form57::savedrawingfiles(const std::string& name) {
     bool written = files.writeLine(2, settingsRecordValues(*this));
     for (int k = 1; k <= sectionCount; ++k)
         written = writePatternSection(files, 1, sectionPatternFile(k), 2, direction) && written;
-    files.close(2);
+    written = files.close(2) && written;
     std::string picturetemp;
     written = written && static_cast<bool>(createTemporaryBeside(picture, picturetemp));
+    // A name of its own for the picture's writer, which puts a new file there.
+    if (!picturetemp.empty()) removeFile(picturetemp);
     written = written && platform.savePicture(canvas.image(), picturetemp);
+    written = written && readyToReplace(picturetemp, picture, Flush::Yes);
     std::string kept;
     bool moved = false;
     if (written && keepAside(picture, kept)) {

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,6 +17,27 @@ namespace {
 bool isRegular(int fd) {
     struct stat info {};
     return fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// Six letters or digits, drawn afresh each time.
+std::string randomTag() {
+    static constexpr char symbols[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937_64 engine{(std::uint64_t(std::random_device{}()) << 32) ^ std::uint64_t(::getpid())};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof symbols - 2);
+    std::string tag(6, ' ');
+    for (char& c : tag) c = symbols[pick(engine)];
+    return tag;
+}
+
+bool copyRest(int from, int to) {
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(from, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) return true;
+        if (!writeAll(to, buffer, static_cast<std::size_t>(n))) return false;
+    }
 }
 
 // O_NONBLOCK keeps open() from waiting on a FIFO; a regular file ignores it.
@@ -47,18 +70,18 @@ int FileHandle::release() {
 
 FileHandle openRegularForReading(const std::string& name) { return openChecked(name, O_RDONLY); }
 
-FileHandle openRegularForWriting(const std::string& name, WriteOpen how) {
-    switch (how) {
-        case WriteOpen::Append: return openChecked(name, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW);
-        case WriteOpen::Exclusive: return openChecked(name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW);
-    }
-    return {};
+FileHandle createNewFile(const std::string& name) {
+    return openChecked(name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW);
 }
 
 FileHandle createTemporaryBeside(const std::string& target, std::string& name) {
+    const std::size_t slash = target.rfind('/');
+    const std::string directory = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+    // A taken name is another run's or a leftover: a fresh draw misses it, and
+    // a directory where a hundred draws all meet a name is not one to write in.
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string candidate = target + ".saving" + (attempt ? std::to_string(attempt) : "");
-        FileHandle handle = openRegularForWriting(candidate, WriteOpen::Exclusive);
+        const std::string candidate = directory + ".tarnwick-" + randomTag();
+        FileHandle handle = createNewFile(candidate);
         if (handle) {
             name = candidate;
             return handle;
@@ -66,6 +89,52 @@ FileHandle createTemporaryBeside(const std::string& target, std::string& name) {
         if (errno != EEXIST) break;
     }
     return {};
+}
+
+bool mayReplace(const std::string& name) {
+    if (name.empty()) return false;
+    struct stat info {};
+    if (::lstat(name.c_str(), &info) != 0) return errno == ENOENT;
+    if (S_ISLNK(info.st_mode)) return !existsAsNonRegular(name);
+    // The effective ids decide, as they do for an open; root may write anything.
+    return S_ISREG(info.st_mode) && ::faccessat(AT_FDCWD, name.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+FileHandle openReplacement(const std::string& target, std::string& name) {
+    if (!mayReplace(target)) return {};
+    return createTemporaryBeside(target, name);
+}
+
+FileHandle openReplacementWithContent(const std::string& target, std::string& name) {
+    const FileHandle present = openChecked(target, O_RDONLY | O_NOFOLLOW);
+    if (!present && !nameIsFree(target)) return {};
+    FileHandle file = openReplacement(target, name);
+    if (file && present && !copyRest(present.fd(), file.fd())) {
+        file = FileHandle{};
+        removeFile(name);
+        name.clear();
+    }
+    return file;
+}
+
+bool readyToReplace(int fd, const std::string& target, Flush flush) {
+    struct stat info {};
+    if (::lstat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+        // Owner and group only where the process may give them: an ordinary
+        // user gets a group of their own, and the file then stays theirs.
+        if (::fchown(fd, info.st_uid, info.st_gid) != 0) {
+            if (errno != EPERM) return false;
+            if (::fchown(fd, static_cast<uid_t>(-1), info.st_gid) != 0 && errno != EPERM) return false;
+        }
+        // After the owner: a change of owner clears the set-id bits.
+        if (::fchmod(fd, info.st_mode & 07777) != 0) return false;
+    }
+    return flush == Flush::No || ::fsync(fd) == 0;
+}
+
+bool readyToReplace(const std::string& file, const std::string& target, Flush flush) {
+    const FileHandle handle = openChecked(file, O_RDONLY | O_NOFOLLOW);
+    return handle && readyToReplace(handle.fd(), target, flush);
 }
 
 std::optional<std::string> readRegularFile(const std::string& name, std::size_t maxBytes) {
@@ -129,7 +198,7 @@ bool keepAside(const std::string& name, std::string& kept) {
     kept.clear();
     if (::access(name.c_str(), F_OK) != 0) return true;
     std::string aside;
-    if (!createTemporaryBeside(name + ".kept", aside)) return false;
+    if (!createTemporaryBeside(name, aside)) return false;
     removeFile(aside);  // free a moment ago; the link takes the name
     if (::link(name.c_str(), aside.c_str()) != 0 && !renameFile(name, aside)) return false;
     kept = aside;

@@ -24,24 +24,46 @@ private:
     int fd_ = -1;
 };
 
-// How a file is opened for writing. Neither opens through a link.
-enum class WriteOpen {
-    Append,     // created or added to
-    Exclusive,  // created new: fails when anything (a link too) has the name
-};
 
 // Opens a file for reading only when it is, after following links, a regular
 // file: a device, a FIFO or a directory is refused without blocking on it.
 FileHandle openRegularForReading(const std::string& name);
 
-// Opens a file for writing; an existing name that is no regular file, or a link,
-// is refused without blocking on it.
-FileHandle openRegularForWriting(const std::string& name, WriteOpen how);
+// Creates a new file for writing: fails when anything, a link too, has the name.
+FileHandle createNewFile(const std::string& name);
 
-// A new, empty file beside `target` for writing it whole before it takes the
-// target's place: named target + ".saving", or with a number after that when the
-// name is taken. Never opened through an existing name. `name` receives the name.
+// A new, empty file in the directory of `target` for writing it whole before it
+// takes the target's place, under a short name of its own (".tarnwick-" and six
+// random characters), so that a name as long as the system allows still has
+// one and what a killed run left behind is never in the way. Never opened
+// through an existing name. `name` receives the name.
 FileHandle createTemporaryBeside(const std::string& target, std::string& name);
+
+// True when a new file may take the place of `name`: nothing is there, a link is
+// there (it is replaced, whatever it leads to stays as it is) that leads to no
+// directory or device, or a regular file that the user may write. A rename asks
+// only the directory, so the file's own protection is asked here.
+bool mayReplace(const std::string& name);
+
+// createTemporaryBeside for a target that mayReplace allows; refused otherwise.
+FileHandle openReplacement(const std::string& target, std::string& name);
+
+// Whether a file that takes a name is brought to the disk first: the user's own
+// saves are, the program's scratch files need not be.
+enum class Flush { No, Yes };
+
+// Makes the written file `fd` ready to take the place of `target`: it gets the
+// permission bits of the regular file there and, where the process may set them,
+// its owner and group (a new name keeps the bits it was created with); with
+// Flush::Yes it is on the disk. False when either fails.
+bool readyToReplace(int fd, const std::string& target, Flush flush);
+// The same for a file written by name, which is not opened through a link.
+bool readyToReplace(const std::string& file, const std::string& target, Flush flush);
+
+// openReplacement for a file to be added to: the new file starts with what the
+// regular file `target` holds, and is empty when nothing has the name; a link
+// or anything else with the name is refused, as is a file that cannot be read.
+FileHandle openReplacementWithContent(const std::string& target, std::string& name);
 
 // The whole of a regular file of at most `maxBytes` bytes; nothing for anything else.
 std::optional<std::string> readRegularFile(const std::string& name, std::size_t maxBytes);

@@ -67,13 +67,10 @@ TextFiles::Copy* TextFiles::copyOf(const std::string& fileName) {
 static bool openOnDisk(FileHandle& file, std::string& temporary, const std::string& fileName, FileMode mode) {
     switch (mode) {
         case FileMode::Input: file = openRegularForReading(fileName); break;
-        case FileMode::Output:
-            // Refused here as it would be at the end, before anything is written.
-            if (fileName.empty() || existsAsNonRegular(fileName)) return false;
-            file = createTemporaryBeside(fileName, temporary);
-            break;
-        case FileMode::Append: file = openRegularForWriting(fileName, WriteOpen::Append); break;
-        case FileMode::Create: file = openRegularForWriting(fileName, WriteOpen::Exclusive); break;
+        // Refused here as it would be at the end, before anything is written.
+        case FileMode::Output: file = openReplacement(fileName, temporary); break;
+        case FileMode::Append: file = openReplacementWithContent(fileName, temporary); break;
+        case FileMode::Create: file = createNewFile(fileName); break;
     }
     return static_cast<bool>(file);
 }
@@ -88,7 +85,7 @@ bool TextFiles::open(int number, const std::string& fileName, FileMode mode) {
         *s = Slot{};
         return false;
     }
-    if (mode == FileMode::Output) s->name = fileName;
+    if (mode == FileMode::Output || mode == FileMode::Append) s->name = fileName;
     if (mode == FileMode::Input) {
         s->buffer = std::make_unique<char[]>(readAhead);
         s->left = readCapFor(fileName);
@@ -121,7 +118,7 @@ bool TextFiles::openServed(Slot& s, Copy& copy, const std::string& fileName, Fil
     copy.values.reset();
     s.copy = &copy;
     s.failed = !openOnDisk(s.file, s.temporary, fileName, mode);
-    if (mode == FileMode::Output) s.name = fileName;
+    if (mode == FileMode::Output || mode == FileMode::Append) s.name = fileName;
     return !s.failed;
 }
 
@@ -130,20 +127,28 @@ std::string TextFiles::openTemporary(int number, const std::string& target) {
     if (!s) return {};
     close(number);
     std::string name;
-    FileHandle file = createTemporaryBeside(target, name);
+    FileHandle file = openReplacement(target, name);
     if (!file) return {};
     s->file = std::move(file);
     s->mode = FileMode::Create;
+    s->temporary = name;
+    s->name = target;
     return name;
 }
+
+// The program's own pattern files are written again whenever needed; every
+// other file is a save of the user's and reaches the disk before its name.
+static Flush flushFor(const std::string& fileName) { return endsWith(fileName, ".pt") ? Flush::No : Flush::Yes; }
 
 // A served file whose write reached its name is taken from the file again at
 // its next read; after a failed write the copy keeps what the program wrote.
 bool TextFiles::finish(Slot& s) {
     if (s.mode == FileMode::Input) return true;
     bool written = s.file && !s.failed;
+    if (!s.temporary.empty()) written = written && readyToReplace(s.file.fd(), s.name, flushFor(s.name));
     s.file = FileHandle{};
-    if (!s.temporary.empty()) {
+    // A temporary of openTemporary is moved in by whoever asked for it.
+    if (!s.temporary.empty() && s.mode != FileMode::Create) {
         written = written && replaceName(s.temporary, s.name);
         if (!written) removeFile(s.temporary);
     }
@@ -180,7 +185,7 @@ bool TextFiles::writeLine(int number, const std::vector<FileValue>& values) {
         *s->copy->text += line;
         s->copy->values.reset();
     }
-    // Written at once so a file that stays open is complete on disk after every line.
+    // Written at once: a write that fails is known at the line that met it.
     const bool written = s->file && writeAll(s->file.fd(), line.data(), line.size());
     if (!written) s->failed = true;
     return written;

@@ -14,9 +14,12 @@ namespace tarnwick {
 
 // Output writes a new file beside the name, which takes the name's place when the
 // number is closed: a failed write leaves the earlier file as it was, and a link
-// with the name is replaced, never written through. Append adds to a regular file
-// and never opens through a link. Create opens a new file only: it fails when
-// anything, a link included, has the name.
+// with the name is replaced, never written through. Append does the same with a
+// new file that starts with what the regular file holds (a link is refused):
+// what is added reaches the name when the number is closed. Both refuse a file
+// the user may not write, and the new file keeps the old one's permissions.
+// Create opens a new file only: it fails when anything, a link included, has
+// the name.
 enum class FileMode { Input, Output, Append, Create };
 
 // How many bytes a reader takes from a file of each kind; what lies beyond counts
@@ -53,8 +56,10 @@ public:
     // Closes the number first if it is open. False when the file cannot be
     // opened; a file served from memory still takes what is written to it then.
     bool open(int number, const std::string& fileName, FileMode mode);
-    // Opens a new file beside `target` for writing (see createTemporaryBeside) and
-    // returns its name; empty when none could be created.
+    // Opens a new file beside `target` for writing (see openReplacement) and
+    // returns its name; empty when none could be created. Closing the number
+    // makes it ready to take the target's place (see readyToReplace), which the
+    // caller then gives it.
     std::string openTemporary(int number, const std::string& target);
     // Closing a closed number is no error. False when anything written through
     // the number failed, or an Output file could not take its name.
@@ -76,7 +81,7 @@ private:
         FileHandle file;
         FileMode mode = FileMode::Input;
         bool failed = false;    // a write went wrong
-        std::string temporary;  // an Output file, until it takes its name
+        std::string temporary;  // an Output or Append file, until it takes its name
         std::string name;
         Copy* copy = nullptr;   // the copy a served file's writes go to
         // Reading from memory.

@@ -17,12 +17,8 @@ void Form57::savepicturefile(const Picture& picture, const std::string& fileName
     if (!written) reportfilefailure(fileName);
 }
 
-void Form57::savesnapshot(const std::string& fileName) {
-    SnapshotStore::Shared image = snapshots.imageOf(canvas);
-    const bool written = platform.savePicture(*image, fileName);
-    snapshots.keep(fileName, std::move(image));
-    if (!written) reportfilefailure(fileName);
-}
+// The store shares the image it handed out rather than copying it.
+void Form57::savesnapshot(const std::string& fileName) { savepicturefile(*snapshots.imageOf(canvas), fileName); }
 
 void Form57::savedrawingsnapshots() {
     savesnapshot(snapshot::cleandrawing);

@@ -237,19 +237,51 @@ TEST_F(TextFilesTest, ReadsStopAtTheCapOfTheirKind) {
 }
 
 // A new file is never opened through a name that exists, a link included; a
-// temporary takes the next free name and leaves what it found alone.
+// temporary has a short new name of its own in its target's directory, and
+// leaves what it found alone.
 TEST_F(TextFilesTest, NewFilesNeverReuseAName) {
     writeRaw("target", "keep me");
     fs::create_symlink("target", "castle.maze.saving");
     EXPECT_FALSE(files.open(1, "castle.maze.saving", FileMode::Create));
-    EXPECT_EQ(files.openTemporary(1, "castle.maze"), "castle.maze.saving1");
+    fs::create_directory("sub");
+    const std::string temporary = files.openTemporary(1, "sub/castle.maze");
+    EXPECT_EQ(temporary.size(), std::string("sub/.tarnwick-123456").size());
+    EXPECT_EQ(temporary.rfind("sub/.tarnwick-", 0), 0u) << temporary;
     ASSERT_TRUE(files.writeLine(1, {5}));
+    EXPECT_TRUE(files.close(1));
+    EXPECT_EQ(contents(temporary), "5\r\n");
+    EXPECT_FALSE(fs::exists("sub/castle.maze")) << "the caller moves it in";
+    EXPECT_NE(files.openTemporary(1, "sub/castle.maze"), temporary);
     files.close(1);
-    EXPECT_EQ(contents("castle.maze.saving1"), "5\r\n");
     EXPECT_EQ(contents("target"), "keep me");
     EXPECT_TRUE(fs::is_symlink("castle.maze.saving"));
     EXPECT_EQ(files.openTemporary(1, "nowhere/castle.maze"), "");
     EXPECT_FALSE(files.isOpen(1));
+}
+
+// An addition replaces the file whole, as every write does: the name holds the
+// earlier file until the number is closed, then the earlier bytes and the
+// added lines, and a second name of the earlier file (a hard link) still holds
+// it unchanged. Its permissions stay.
+TEST_F(TextFilesTest, AppendReplacesTheFileWhole) {
+    writeRaw("up.pt", "3\r\n3");  // no line end at the end: kept as it is
+    ASSERT_EQ(::chmod("up.pt", 0640), 0);
+    fs::create_hard_link("up.pt", "earlier.pt");
+    ASSERT_TRUE(files.open(1, "up.pt", FileMode::Append));
+    ASSERT_TRUE(files.writeLine(1, {4}));
+    ASSERT_TRUE(files.writeLine(1, {9999, 88}));
+    EXPECT_EQ(contents("up.pt"), "3\r\n3");
+    EXPECT_TRUE(files.close(1));
+    EXPECT_EQ(contents("up.pt"), "3\r\n34\r\n9999,88\r\n");
+    EXPECT_EQ(contents("earlier.pt"), "3\r\n3");
+    EXPECT_EQ(fs::status("up.pt").permissions(), fs::perms(0640));
+    // A missing file is made.
+    ASSERT_TRUE(files.open(1, "new.pt", FileMode::Append));
+    files.writeLine(1, {1});
+    EXPECT_TRUE(files.close(1));
+    EXPECT_EQ(contents("new.pt"), "1\r\n");
+    for (const auto& entry : fs::directory_iterator("."))
+        EXPECT_NE(entry.path().filename().string().rfind(".tarnwick-", 0), 0u) << "a temporary was left";
 }
 
 // ---- files served from memory ----

@@ -81,8 +81,6 @@ INSTANTIATE_TEST_SUITE_P(
                  resetDown, lines({"1", "9999,88", "2", "9999,88", "3", "9999,88", "4", "9999,88"})},
         SaveCase{"trailingBlanksStayFor3dPipeMazes", 1, "pipes  ", "pipes  .3d-pipe-pat", resetLeft, resetRight,
                  resetUp, resetDown, lines({"1", "9999,88", "2", "9999,88", "3", "9999,88", "4", "9999,88"})},
-        SaveCase{"emptyNameGivesTheExtensionAlone", 0, "", ".pat", resetLeft, resetRight, resetUp, resetDown,
-                 lines({"1", "9999,88", "2", "9999,88", "3", "9999,88", "4", "9999,88"})},
         // What follows the first 9999 is not copied; a leading 9999 gives an empty section;
         // a file cut short gives the values it has; other values are copied as they are.
         SaveCase{"sectionsEndAtTheFirst9999", 0, "odd", "odd.pat", lines({"9999,88", "2"}),

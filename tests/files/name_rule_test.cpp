@@ -14,6 +14,7 @@ namespace fs = std::filesystem;
 struct TypedName {
     const char* typed;
     const char* name;  // nullptr: refused, the name would reach outside the current directory
+                       // or save a hidden file of the extension alone
 };
 
 const TypedName typedNames[] = {
@@ -22,10 +23,13 @@ const TypedName typedNames[] = {
     {"castle  ", "castle  "},  // blanks at the end stay
     {"castle.maze", "castle"},  // a click in the file list gives the drawing's name
     {"a.b.c", "a"},
-    {"", ""},
-    {"   ", ""},
-    {".hidden", ""},
-    {"../up", ""},  // the dot cuts it before it can leave the directory
+    {"", nullptr},
+    {"   ", nullptr},
+    {".", nullptr},
+    {"..", nullptr},
+    {"...", nullptr},
+    {".hidden", nullptr},
+    {"../up", nullptr},  // the dot cuts it before it can leave the directory, and leaves nothing
     {"sub/castle", nullptr},
     {"/tmp/castle", nullptr},
     {"tab\there", nullptr},
@@ -42,6 +46,12 @@ TEST(NameRule, TakesTheTypedTextUpToItsFirstDot) {
             EXPECT_FALSE(isPlainFileName(name)) << '"' << t.typed << '"';
         }
     }
+}
+
+// Names that only the rule itself sees: a stem of dots alone is no name.
+TEST(NameRule, AStemOfDotsAloneIsRefused) {
+    for (const char* name : {"", ".", "..", "...", "...."}) EXPECT_FALSE(isPlainFileName(name)) << '"' << name << '"';
+    for (const char* name : {"a.", ".a", "..a", "a..b"}) EXPECT_TRUE(isPlainFileName(name)) << '"' << name << '"';
 }
 
 class SavePanelNames : public HeadlessProgramTest {
@@ -84,6 +94,23 @@ TEST_F(SavePanelNames, SaveUnderTheNameOrRefuse) {
         EXPECT_FALSE(program.form.ui.control("savebox").visible);
         EXPECT_EQ(program.form.ui.control("savebox").text, "");
         EXPECT_EQ(program.form.paused, 0);
+    }
+}
+
+// A pattern set under a name of dots alone is refused as other bad names are,
+// and nothing is written.
+TEST_F(SavePanelNames, PatternSetsRefuseStemsOfDotsAlone) {
+    Form57& f = program.form;
+    for (const char* typed : {"", ".", "..", "...", "../up"}) {
+        SCOPED_TRACE(std::string("typed \"") + typed + "\"");
+        f.commandtaken = 0;
+        f.savepatterns_Click();
+        f.ui.setControlText("Text5", typed);
+        const int before = filesIn(".");
+        f.Text5_KeyDown(13);
+        EXPECT_EQ(program.platform.messages().back(), "Error: bad file name.");
+        EXPECT_EQ(filesIn("."), before);
+        EXPECT_FALSE(fs::exists(".pat"));
     }
 }
 

@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <limits>
 #include <vector>
-#include <unistd.h>
 
 #include "core/canvas.h"
 #include "platform/plain_file.h"
@@ -151,9 +150,9 @@ Picture pictureOf(const QImage& source) {
 bool savePictureFile(const Picture& picture, const std::string& fileName) {
     if (picture.empty() || picture.pixels.size() != std::size_t(picture.width) * picture.height) return false;
     std::string temporary;
-    FileHandle handle = createTemporaryBeside(fileName, temporary);
+    FileHandle handle = openReplacement(fileName, temporary);
     if (!handle) return false;
-    const bool written = writeBmp(handle.fd(), picture) && ::fdatasync(handle.fd()) == 0;
+    const bool written = writeBmp(handle.fd(), picture) && readyToReplace(handle.fd(), fileName, Flush::No);
     handle = FileHandle{};
     if (written && replaceName(temporary, fileName)) return true;
     removeFile(temporary);

@@ -1,6 +1,5 @@
 #include "platform/qt/printing.h"
 
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -9,6 +8,7 @@
 #include <QPrinterInfo>
 #include <QFile>
 
+#include "platform/plain_file.h"
 #include "platform/qt/picture_image.h"
 
 namespace tarnwick {
@@ -30,16 +30,20 @@ bool paintPage(QPagedPaintDevice& device, const QImage& image) {
 
 }  // namespace
 
-// The first free number: a file that exists, or appears meanwhile, is never written over.
+// The first free number: anything at a name, a link that leads nowhere too, takes
+// it, and what appears there meanwhile is never written over.
 PrintResult printToPdf(const Picture& page) {
     if (page.empty()) return {};
     const QImage image = imageOf(page);
+    // A directory with a million prints in it is one where the next is not wanted.
+    constexpr int lastNumber = 1'000'000;
     for (int n = 1;; ++n) {
         const QString name = QStringLiteral("tarnwick-print-%1.pdf").arg(n);
-        if (QFileInfo::exists(name)) continue;
+        if (n == lastNumber) return {false, name.toStdString()};
+        if (!nameIsFree(name.toStdString())) continue;
         QFile file(name);
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            if (QFileInfo::exists(name)) continue;
+            if (!nameIsFree(name.toStdString())) continue;
             return {false, name.toStdString()};
         }
         bool ok;

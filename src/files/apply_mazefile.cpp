@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -15,6 +16,8 @@ namespace tarnwick {
 
 namespace {
 
+constexpr long white = 0xFFFFFF;
+
 // One setting from the record into its target. A field the file did not reach,
 // or a value the setting refuses, leaves the target as it was. An empty value
 // reads as 0 and the field stays "never set", so a re-save writes it empty again.
@@ -27,11 +30,12 @@ void applySetting(Form57& f, const SettingsRecord& record, int k) {
     const Num value = read.empty ? Num() : Num(*v);
     switch (s.target) {
         case SettingTarget::Field: f.*s.field = value; break;
-        case SettingTarget::PassageColour: f.passagecolors.set(s.index, value); break;
         case SettingTarget::WindowState: f.ui.setWindowState(static_cast<WindowState>(*v)); break;
         case SettingTarget::ClassBox: f.ui.setControlValue("Check" + std::to_string(s.index), static_cast<int>(*v)); break;
         case SettingTarget::BackColour: f.canvas.setBackColour(*v); break;
-        default: break;  // the surface size is not read back; the window geometry goes as a whole
+        // The surface size is not read back; the window geometry goes as a whole,
+        // the passage colours once the colour classes are known.
+        default: break;
     }
 }
 
@@ -98,39 +102,84 @@ void applyWindowGeometry(Form57& f, const SettingsRecord& record) {
     if (any) f.ui.setWindowGeometry(left, top, width, height);
 }
 
-// The class a palette colour takes from its box once the drawing stage reads the
-// boxes: unticked is border; a greyed box keeps the class it has.
-bool borderAfterLoad(const Form57& f, long colour) {
+// The classes a colour will have once the drawing stage reads the class boxes
+// (colorclasstables): ticked is open, unticked border; a greyed box, and the
+// space station's unticked colour 2, keep the classes the colour has. Green's
+// extra open colour goes with green.
+struct ColourClassesAfterLoad {
+    bool open = false, border = false;
+};
+
+ColourClassesAfterLoad classesAfterLoad(const Form57& f, long colour, int exampleAfterLoad) {
     for (int k = 1; k <= 16; ++k) {
         if (f.palette[static_cast<std::size_t>(k)] != colour) continue;
         const int box = f.ui.control("Check" + std::to_string(k)).value;
-        return box == 0 || (box == 2 && isBorderColour(f, colour));
+        if (box == 1) return {true, false};
+        if (box == 0 && (k != 2 || exampleAfterLoad != 2)) return {false, true};
+        return {isOpenColour(f, colour), isBorderColour(f, colour)};
     }
-    return false;
+    if (colour == extraOpenGreen) return {classesAfterLoad(f, f.palette[3], exampleAfterLoad).open, false};
+    return {};
 }
 
-// A passage colour that is also a colour of the walls, of the sky round the
-// drawing or of a square makes them path: the solver would walk them for ever.
-// Such a value is refused and the passage colour keeps the one it had. White,
-// a border colour that every program starts its passage colours with, stays.
-void keepPassageColoursOffWalls(Form57& f, const std::array<Num, 17>& before) {
-    const long white = f.palette[16];
-    for (std::size_t k = 1; k <= 16; ++k) {
-        const long c = f.passagecolors[k];
-        if (f.passagecolors[k] == before[k]) continue;
-        const bool wall = (borderAfterLoad(f, c) && c != white) || c == f.canvas.backColour() ||
-                          c == f.startcolor || c == f.finishcolor;
-        if (wall) f.passagecolors.set(k, before[k]);
+// The passage colours as the record leaves them: the file's value where it gives
+// one that the setting takes, else the one in force.
+std::array<Num, 17> passageColoursOfRecord(const Form57& f, const SettingsRecord& record) {
+    std::array<Num, 17> colours = f.passagecolors.values();
+    for (int k = 57; k <= 72; ++k) {
+        if (!record.has(k)) continue;
+        const SettingField& s = settingsTable()[k];
+        const ReadValue& read = record.values[k];
+        if (const std::optional<long> v = acceptedValue(s, read))
+            colours[static_cast<std::size_t>(s.index)] = read.empty ? Num() : Num(*v);
     }
+    return colours;
+}
+
+// A passage colour that is also a colour of the picture's areas, of the sky
+// round the drawing or of a square makes them path: maze making leaves such an
+// area uncarved or waits for it for ever, and the solver walks the walls or
+// finds no way. White stays, as an open or a border colour: every program
+// starts its passage colours with it and every example keeps it.
+bool isAreaColour(const Form57& f, long colour, int exampleAfterLoad) {
+    const ColourClassesAfterLoad classes = classesAfterLoad(f, colour, exampleAfterLoad);
+    return ((classes.open || classes.border) && colour != white) || colour == f.canvas.backColour() ||
+           colour == f.startcolor || colour == f.finishcolor;
+}
+
+// Every passage colour is judged once the file's classes are known, also one
+// that the file leaves as it was: new classes can make it wrong. A refused
+// colour gives way to the one in force before the load, or to white when that
+// one is refused as well. True when one was refused.
+bool settlePassageColours(Form57& f, const SettingsRecord& record, const std::array<Num, 17>& before,
+                          int exampleAfterLoad) {
+    std::array<Num, 17> colours = passageColoursOfRecord(f, record);
+    bool refused = false;
+    for (std::size_t k = 1; k <= 16; ++k) {
+        if (!isAreaColour(f, colours[k], exampleAfterLoad)) continue;
+        const Num settled = isAreaColour(f, before[k], exampleAfterLoad) ? Num(white) : before[k];
+        refused = refused || settled != colours[k];
+        colours[k] = settled;
+    }
+    for (std::size_t k = 1; k <= 16; ++k) f.passagecolors.set(k, colours[k]);
+    return refused;
 }
 
 }  // namespace
 
-void Form57::applymazefile(MazefileReader reader, int example) {
+bool Form57::applymazefile(MazefileReader reader, int example, const std::function<void()>& beforeApplying) {
     const SettingsRecord record = readSettingsRecord(files, 1);
+    if (!propertiesHoldNumbers(record)) {
+        // Not a settings file that can be used: refused as one that cannot be read.
+        files.close(1);
+        files.close(2);
+        platform.messageBox("Error: can't find file.");
+        return false;
+    }
+    if (beforeApplying) beforeApplying();
     const std::array<Num, 17> passageColoursBefore = passagecolors.values();
     // Taken as read, without conversion.
-    applySettings(*this, record, {21, 57, 58, 59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72, 86, 87});
+    applySettings(*this, record, {21, 86, 87});
 
     applySettings(*this, record, {84, 85, 75, 56, 76, 78, 77, 83, 79, 80, 81, 82});
     applySettings(*this, record, {55});
@@ -165,20 +214,28 @@ void Form57::applymazefile(MazefileReader reader, int example) {
     }
     applySettings(*this, record, {38, 74});
     applySettings(*this, record, {39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54});
-    keepPassageColoursOffWalls(*this, passageColoursBefore);
+    const int exampleAfterLoad = reader == MazefileReader::LoadPanel ? static_cast<int>(exampledrawing) : example;
+    const bool refusedPassageColour = settlePassageColours(*this, record, passageColoursBefore, exampleAfterLoad);
 
     // A pattern file is replaced only by a complete section: the section that
     // the file ends in, and every one after it, leave their pattern files as they were.
-    // A failed write (a full disk) keeps the earlier pattern file whole; it is told once.
-    bool written = true;
+    // A failed write (a full disk, a read-only directory) keeps the earlier pattern
+    // file whole, and maze making goes on with the section kept in memory; it is
+    // told as the program's other files are, once in a run.
+    std::string unwritten;
     for (int k = 1; k <= sectionCount; ++k) {
         const auto section = readPatternSection(files, 1, k == sectionCount, direction);
         if (!section) break;
-        written = writePatternFile(files, 2, sectionPatternFile(k), *section) && written;
+        if (!writePatternFile(files, 2, sectionPatternFile(k), *section) && unwritten.empty())
+            unwritten = sectionPatternFile(k);
     }
     files.close(1);
     files.close(2);
-    if (!written) platform.messageBox("Error: bad file name.");
+    if (refusedPassageColour)
+        platform.messageBox("Error: a maze color in the file is also a color of the drawing. "
+                            "The program goes on with the maze color it had, or with white.");
+    if (!unwritten.empty()) reportfilefailure(unwritten);
+    return true;
 }
 
 void Form57::mazefileticks() {

@@ -39,9 +39,11 @@ void Form57::useexample(int number) {
         platform.messageBox("Error: can't find file.");
         return;
     }
-    examplerestore();
-    ui.setEnabled("nrefresh", false);
-    applymazefile(MazefileReader::ExampleCommand, number);
+    const bool loaded = applymazefile(MazefileReader::ExampleCommand, number, [this] {
+        examplerestore();
+        ui.setEnabled("nrefresh", false);
+    });
+    if (!loaded) return;
     finishexampleload(number);
     // The example's picture goes on the window when this drawing stage ends.
     examplepending = 1;
@@ -57,8 +59,7 @@ void Form57::makefirstdemo() {
         platform.messageBox("Error: can't find file.");
         return;
     }
-    examplerestore();
-    applymazefile(MazefileReader::FirstExample, number);
+    if (!applymazefile(MazefileReader::FirstExample, number, [this] { examplerestore(); })) return;
     finishexampleload(number);
 }
 

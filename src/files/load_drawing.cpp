@@ -18,8 +18,8 @@ void Form57::loaddrawing(int keyCode) {
     if (loaded) canvas.clearScreenLayer();
 }
 
-// False, with its message shown, when the mazefile or its picture cannot be read;
-// nothing has changed then.
+// False, with its message shown, when the mazefile or its picture cannot be read
+// or the settings record cannot be used; nothing has changed then.
 bool Form57::loaddrawingfiles(const std::string& name) {
     files.close(1);
     if (!isPlainFileName(name) || !files.open(1, name + ".maze", FileMode::Input)) {
@@ -32,9 +32,11 @@ bool Form57::loaddrawingfiles(const std::string& name) {
         platform.messageBox("Error: can't find bitmap.");
         return false;
     }
-    canvas.setBackPicture(*picture);
-    files.close(2);
-    applymazefile(MazefileReader::LoadPanel, 0);
+    const bool applied = applymazefile(MazefileReader::LoadPanel, 0, [this, &picture] {
+        canvas.setBackPicture(*picture);
+        files.close(2);
+    });
+    if (!applied) return false;
     if (mazekind >= 0 && mazekind <= 2) ui.setWindowCaption(drawingcaption(mazekind));
     afterloadsteps();
     // The loaded picture is the drawing now, not the example's.

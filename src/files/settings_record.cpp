@@ -157,4 +157,13 @@ SettingsRecord readSettingsRecord(TextFiles& files, int fileNumber) {
     return record;
 }
 
+bool propertiesHoldNumbers(const SettingsRecord& record) {
+    for (int k = 1; k <= record.reached; ++k) {
+        const SettingTarget target = settingsTable()[k].target;
+        const bool setting = target == T::Field || target == T::PassageColour;
+        if (!setting && record.values[k].empty) return false;
+    }
+    return true;
+}
+
 }  // namespace tarnwick

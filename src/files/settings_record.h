@@ -71,4 +71,10 @@ struct SettingsRecord {
 
 SettingsRecord readSettingsRecord(TextFiles& files, int fileNumber);
 
+// False when a place that the writer always fills, the window's and the class
+// boxes' values, is empty: the values then stand in other places than the
+// record's (a file with ",," between its values), and none of them can be taken.
+// Only a setting that was never given a value leaves its place empty.
+bool propertiesHoldNumbers(const SettingsRecord& record);
+
 }  // namespace tarnwick

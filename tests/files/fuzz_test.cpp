@@ -43,6 +43,18 @@ TEST_F(Fuzz, RandomMazefilesLeaveSoundSettings) {
         ASSERT_LE(f.canvas.backColour(), 0xFFFFFF);
         ASSERT_GT(f.ui.window().width, 0);
         ASSERT_FALSE(f.files.isOpen(1));
+        // No passage colour but white is a colour of an area, the sky or a square.
+        for (int k = 1; k <= 16; ++k) {
+            const long c = f.passagecolors[k];
+            if (c == 0xFFFFFF) continue;
+            ASSERT_NE(c, f.canvas.backColour()) << "round " << round << ", passage colour " << k;
+            ASSERT_NE(c, f.startcolor) << "round " << round;
+            ASSERT_NE(c, f.finishcolor) << "round " << round;
+            for (int box = 1; box <= 16; ++box) {
+                if (f.ui.control("Check" + std::to_string(box)).value == 2) continue;
+                ASSERT_NE(c, f.palette[box]) << "round " << round << ", passage colour " << k << ", box " << box;
+            }
+        }
     }
 }
 

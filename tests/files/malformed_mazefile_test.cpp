@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -161,6 +162,115 @@ TEST_F(MalformedMazefile, UnreachedAndRefusedValuesKeepTheirTargets) {
         }
         EXPECT_FALSE(program.form.files.isOpen(1));
     }
+}
+
+// A record whose window or class-box places are empty holds its values in other
+// places than its own (",," between the values made a maze of nothing that was
+// reported solved). The file is refused as one that cannot be read, by each of
+// its readers, and nothing changes.
+struct UnusableRecordCase {
+    const char* what;
+    std::function<std::string(const std::string& good)> text;  // from the temple's file
+};
+
+std::string withRecordChanged(const std::string& good, int field, const char* value) {
+    const std::size_t lineEnd = good.find("\r\n");
+    std::vector<std::string> record;
+    const std::string line = good.substr(0, lineEnd);
+    for (std::size_t from = 0;;) {
+        const std::size_t comma = line.find(',', from);
+        record.push_back(line.substr(from, comma - from));
+        if (comma == std::string::npos) break;
+        from = comma + 1;
+    }
+    record[field - 1] = value;
+    return joined(record, static_cast<int>(record.size())) + good.substr(lineEnd);
+}
+
+const std::vector<UnusableRecordCase>& unusableRecordCases() {
+    static const std::vector<UnusableRecordCase> cases = {
+        {"values separated by \",,\"",
+         [](const std::string& good) {
+             const std::size_t lineEnd = good.find("\r\n");
+             std::string line = good.substr(0, lineEnd);
+             for (std::size_t at = line.find(','); at != std::string::npos; at = line.find(',', at + 2))
+                 line.insert(at, ",");
+             return line + good.substr(lineEnd);
+         }},
+        {"an empty class box", [](const std::string& good) { return withRecordChanged(good, 45, ""); }},
+        {"an empty window width", [](const std::string& good) { return withRecordChanged(good, 37, ""); }},
+        {"an empty window colour", [](const std::string& good) { return withRecordChanged(good, 55, " "); }},
+    };
+    return cases;
+}
+
+class UnusableRecord : public MalformedMazefile {
+protected:
+    void SetUp() override {
+        prepareLoader();
+        program.form.exampledrawing = 2;
+        program.form.programmode = 1;
+        program.form.ui.setChecked("usetemple", false);
+        ASSERT_TRUE(program.platform.savePicture(Picture(20, 10, 0x0000FF), "bad.bmp"));
+    }
+    // Nothing of the file is taken and the reader's own message is shown.
+    void expectNothingChanged(const std::vector<std::string>& record, const Picture& window) {
+        Form57& f = program.form;
+        ASSERT_FALSE(program.platform.messages().empty());
+        EXPECT_EQ(program.platform.messages().back(), "Error: can't find file.");
+        EXPECT_EQ(recordTexts(f), record);
+        for (int section = 1; section <= sectionCount; ++section)
+            EXPECT_EQ(fileBytes(sectionPatternFile(section)), "7\r\n9999,88\r\n") << "section " << section;
+        EXPECT_TRUE(f.canvas.image() == window);
+        EXPECT_EQ(f.exampledrawing, 2);
+        EXPECT_EQ(f.programmode, 1);
+        EXPECT_FALSE(f.ui.menu("usetemple").checked);
+        EXPECT_FALSE(f.files.isOpen(1));
+        EXPECT_FALSE(f.files.isOpen(2));
+    }
+};
+
+TEST_F(UnusableRecord, IsRefusedByEachReader) {
+    Form57& f = program.form;
+    const std::string good = fileBytes(dataDir() / exampleFileName(1));
+    const std::vector<std::string> record = recordTexts(f);
+    const Picture window = f.canvas.image();
+    for (const UnusableRecordCase& c : unusableRecordCases()) {
+        SCOPED_TRACE(c.what);
+        writeFileBytes("bad.maze", c.text(good));
+        writeFileBytes("temple.maze", c.text(good));
+        {
+            SCOPED_TRACE("load panel");
+            EXPECT_FALSE(f.loaddrawingfiles("bad"));
+            expectNothingChanged(record, window);
+        }
+        {
+            SCOPED_TRACE("example command");
+            f.commandtaken = 0;
+            f.usetemple_Click();
+            expectNothingChanged(record, window);
+        }
+        {
+            SCOPED_TRACE("first example");
+            f.exampledrawing = 1;
+            f.makefirstdemo();
+            f.exampledrawing = 2;
+            expectNothingChanged(record, window);
+        }
+    }
+}
+
+// The places of settings that were never given a value are empty in the
+// program's own files: such a file loads.
+TEST_F(UnusableRecord, EmptyPlacesOfNeverSetSettingsLoad) {
+    HeadlessProgram fresh;
+    ASSERT_EQ(fresh.runScript("passes 3\nbutton \"Click to Begin\"\npasses 5\nexpect-mode 0\n"), "");
+    fresh.form.savedrawingfiles("fresh");
+    const std::vector<std::string> saved = recordInFile("fresh.maze");
+    ASSERT_NE(std::find(saved.begin(), saved.end(), std::string()), saved.end()) << "no empty place to load";
+    const std::size_t messages = program.platform.messages().size();
+    EXPECT_TRUE(program.form.loaddrawingfiles("fresh"));
+    EXPECT_EQ(program.platform.messages().size(), messages);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include <csignal>
 
+#include "core/colours.h"
 #include "example_settings.h"
 #include "files/name_rule.h"
 #include "files/pattern_sections.h"
@@ -213,12 +214,14 @@ TEST_F(DrawingFiles, APatternFileIsReplacedWholeOrNotAtAll) {
         writeFileBytes(sectionPatternFile(section), "7\r\n9999,88\r\n");
     fs::remove("up.pt");
     fs::create_directory("up.pt");
+    setStandardPalette(program.form);  // and white passages, as every program past its title has them
+    for (int k = 1; k <= 16; ++k) program.form.passagecolors[k] = 0xFFFFFF;
     std::vector<std::string> record = recordTexts(program.form);
     writeFileBytes("load.maze", mazefileText(record, plainSections()));
     const std::size_t before = messageCount();
     applyMazefile(program.form, "load.maze");
     ASSERT_EQ(messageCount(), before + 1);
-    EXPECT_EQ(lastMessage(), "Error: bad file name.");
+    EXPECT_EQ(lastMessage(), "Error: can't use the file \"up.pt\" in the current directory. The program goes on with its own copies.");
     EXPECT_TRUE(fs::is_directory("up.pt"));
     EXPECT_EQ(fileBytes("Left.pt"), "1\r\n9999,88\r\n");
     EXPECT_EQ(fileBytes("3dpipedown.pt"), "4\r\n9999,88\r\n");
@@ -247,7 +250,7 @@ TEST_F(DrawingFiles, APatternFileCutShortByAFullDiskIsNotLoaded) {
     program.form.applymazefile(Form57::MazefileReader::LoadPanel, 0);
     ::setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, oldHandler);
-    EXPECT_EQ(lastMessage(), "Error: bad file name.");
+    EXPECT_EQ(lastMessage(), "Error: can't use the file \"Left.pt\" in the current directory. The program goes on with its own copies.");
     for (int section = 1; section <= sectionCount; ++section)
         EXPECT_EQ(fileBytes(sectionPatternFile(section)), "7\r\n9999,88\r\n") << section;
     EXPECT_FALSE(anyLeftover());

@@ -123,22 +123,23 @@ bool Form57::savepatternset(const std::string& fileName) {
 // A pattern file is replaced only by a complete section: when the set ends
 // early, the patterns from its cut-off section on stay as they were. A pattern
 // file that could not be replaced (a full disk) keeps its earlier content, and
-// the user is told once. A set without a single complete section cannot be used
-// and fails as a missing one does.
+// the user is told once a run, as of the other files the program writes for
+// itself. A set without a single complete section cannot be used and fails as
+// a missing one does.
 bool Form57::loadpatternset(const std::string& fileName) {
     if (fileName.empty() || !files.open(1, fileName, FileMode::Input)) return false;
-    bool written = true;
+    std::string unwritten;
     long loaded = 0;
     for (long pattern = 1; pattern <= 4; ++pattern) {
         const auto section = readPatternSection(files, 1, pattern == 4, direction);
         if (!section) break;
-        written = writePatternFile(files, static_cast<int>(pattern) + 1, patternfilename(mazekind, pattern),
-                                   *section) &&
-                  written;
+        const std::string patternFile = patternfilename(mazekind, pattern);
+        if (!writePatternFile(files, static_cast<int>(pattern) + 1, patternFile, *section) && unwritten.empty())
+            unwritten = patternFile;
         ++loaded;
     }
     for (int number = 1; number <= TextFiles::count; ++number) files.close(number);
-    if (!written) platform.messageBox("Error: bad file name.");
+    if (!unwritten.empty()) reportfilefailure(unwritten);
     return loaded > 0;
 }
 

@@ -63,13 +63,13 @@ TEST_F(LoadedPassageColours, NoAreaColourBecomesAPassageColour) {
     for (const PassageColourCase& c : passageColourCases()) {
         SCOPED_TRACE(c.what);
         for (int k = 1; k <= 16; ++k) {
-            f.passagecolors[k] = white;
+            f.passagecolors.set(k, white);
             // The loader's classes are all border: what the file's boxes say decides.
             setColourClass(f, k, false);
             f.ui.setControlValue("Check" + std::to_string(k), 0);
         }
         if (c.openBefore != 0) setColourClass(f, c.openBefore, true);
-        for (auto [k, colour] : c.before) f.passagecolors[k] = colour;
+        for (auto [k, colour] : c.before) f.passagecolors.set(k, colour);
         std::vector<std::string> record = diamond;
         for (const auto& [field, value] : c.fileChanges) record[field - 1] = value;
         // A record cut short ends the file: its reader reads values, not lines.

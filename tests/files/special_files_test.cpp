@@ -215,7 +215,7 @@ TEST_F(DrawingFiles, APatternFileIsReplacedWholeOrNotAtAll) {
     fs::remove("up.pt");
     fs::create_directory("up.pt");
     setStandardPalette(program.form);  // and white passages, as every program past its title has them
-    for (int k = 1; k <= 16; ++k) program.form.passagecolors[k] = 0xFFFFFF;
+    for (int k = 1; k <= 16; ++k) program.form.passagecolors.set(k, 0xFFFFFF);
     std::vector<std::string> record = recordTexts(program.form);
     writeFileBytes("load.maze", mazefileText(record, plainSections()));
     const std::size_t before = messageCount();

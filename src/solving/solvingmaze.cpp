@@ -13,6 +13,7 @@ void Form57::solvingmaze() {
 }
 
 void Form57::solverunstart() {
+    trailunder.clear();
     pathunderpasses = 0;
     bestunderpasses = 0;
     startpasses = 0;
@@ -136,15 +137,16 @@ bool Form57::solvewalkrepeats() {
 // The walk that can never reach the finish: back to placing on the clean maze,
 // where the squares can be moved.
 void Form57::solvewalkstopped() {
-    paintsnapshot(snapshot::placedmaze);
+    placedmazeagain();
     programmode = 2;
     restoreplacingcolors();
+    windowbackfromsolve();  // the box must not open in a minimized window
     platform.messageBox("Solving stopped: the walk from the start goes round without reaching the finish.");
 }
 
 // A new end-point option abandons the walk: back to placing on the clean maze.
 void Form57::endpointchanged() {
-    paintsnapshot(snapshot::placedmaze);
+    placedmazeagain();
     programmode = 2;
     if (endpointoption == 0) {
         finishx1 = userfinishx1, finishy1 = userfinishy1, finishx2 = userfinishx2, finishy2 = userfinishy2;

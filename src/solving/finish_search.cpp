@@ -3,7 +3,7 @@
 namespace tarnwick {
 
 Form57::WalkerState Form57::walkerstate() const {
-    return {probex, probey, stepx, stepy, cellx1, celly1, underpasslock, trailunder.opened()};
+    return {probex, probey, stepx, stepy, cellx1, celly1, underpasslock, trailunder.openedWalls()};
 }
 
 // Taken once the run's start (and a 3d start inside an underpass) has set the walker up.

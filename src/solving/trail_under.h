@@ -1,18 +1,19 @@
 #pragma once
 #include <algorithm>
 #include <cstdint>
-#include <unordered_map>
+#include <map>
 #include <vector>
 
 #include "core/canvas.h"
+#include "solving/pixel_colours.h"
 
 namespace tarnwick {
 
 // What the pixels under the solution trail held before the trail covered them,
 // so that a wipe puts each one back as it was: a trail crosses grid-line pixels
 // whose colour need not be either cell's (the lines at a long underpass's ends).
-// The pixels the trail turned from wall into path are listed apart: while one
-// is open the walker does not walk the maze it walked before.
+// The pixels the trail turned from wall into path are kept apart: while one is
+// open the walker does not walk the maze it walked before.
 class TrailUnder {
 public:
     using Key = std::uint64_t;
@@ -20,6 +21,7 @@ public:
     void clear() {
         under_.clear();
         opened_.clear();
+        openedId_ = 0;
     }
 
     // Paints the box (corners in any order) in the trail colour; `isWall` tells
@@ -29,7 +31,7 @@ public:
         visit(x1, y1, x2, y2, [&](long x, long y) {
             const long held = canvas.point(x, y);
             if (held == -1 || held == trail) return;
-            under_.insert_or_assign(key(x, y), held);
+            under_.set(key(x, y), held);
             if (isWall(held)) open(key(x, y));
             else close(key(x, y));
         });
@@ -38,17 +40,18 @@ public:
 
     // Puts back what the trail covered in the box; the other pixels keep theirs.
     void wipe(Canvas& canvas, long x1, long y1, long x2, long y2) {
+        if (under_.empty()) return;
         visit(x1, y1, x2, y2, [&](long x, long y) {
-            const auto it = under_.find(key(x, y));
-            if (it == under_.end()) return;
-            canvas.pset(x, y, it->second);
-            close(it->first);
-            under_.erase(it);
+            const auto held = under_.take(key(x, y));
+            if (!held) return;
+            canvas.pset(x, y, *held);
+            close(key(x, y));
         });
     }
 
-    // The pixels now open that were wall before the trail, in ascending order.
-    const std::vector<Key>& opened() const { return opened_; }
+    // Which set of walls the trail holds open now: the same number for the same
+    // set, 0 for none, for as long as this object lives.
+    std::uint64_t openedWalls() const { return openedId_; }
 
 private:
     static Key key(long x, long y) {
@@ -61,15 +64,28 @@ private:
     }
     void open(Key k) {
         const auto at = std::lower_bound(opened_.begin(), opened_.end(), k);
-        if (at == opened_.end() || *at != k) opened_.insert(at, k);
+        if (at != opened_.end() && *at == k) return;
+        opened_.insert(at, k);
+        renumber();
     }
     void close(Key k) {
         const auto at = std::lower_bound(opened_.begin(), opened_.end(), k);
-        if (at != opened_.end() && *at == k) opened_.erase(at);
+        if (at == opened_.end() || *at != k) return;
+        opened_.erase(at);
+        renumber();
+    }
+    void renumber() {
+        if (opened_.empty()) {
+            openedId_ = 0;
+            return;
+        }
+        openedId_ = ids_.try_emplace(opened_, ids_.size() + 1).first->second;
     }
 
-    std::unordered_map<Key, long> under_;
-    std::vector<Key> opened_;
+    PixelColours under_;
+    std::vector<Key> opened_;  // ascending
+    std::uint64_t openedId_ = 0;
+    std::map<std::vector<Key>, std::uint64_t> ids_;
 };
 
 }  // namespace tarnwick

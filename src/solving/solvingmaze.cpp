@@ -100,10 +100,9 @@ void Form57::startsquareupkeep() {
         canvas.fillBox(startx1, starty1, startx2, starty2, startcolor);
     if (cellx1 == startx1 && celly1 == starty1 && canvas.point(centrex(cellx1), centrey(celly1)) != startcolor)
         canvas.fillBox(startx1, starty1, startx2, starty2, startcolor);
-    // A crossing out of a start that ends an underpass paints its line across the
-    // square, in the passage colour, since the whole square reads as trail. A
-    // walker coming back through that tunnel must find the start's centre in the
-    // trail colour, or it counts the way back as one more underpass.
+    // A walker coming back through an underpass that ends at the start must find
+    // the start's centre in the trail colour, or it counts the way back as one
+    // more underpass: whatever painted over the centre, the square is made whole.
     if (canvas.point(centrex(startx1), centrey(starty1)) != startcolor)
         canvas.fillBox(startx1, starty1, startx2, starty2, startcolor);
 }

@@ -11,7 +11,6 @@
 #include "core/canvas.h"
 #include "core/program_end.h"
 #include "core/random.h"
-#include "core/repeat_watch.h"
 #include "core/state.h"
 #include "core/ui.h"
 #include "platform/platform.h"
@@ -19,6 +18,9 @@
 #include "shell/loop_stage.h"
 #include "shell/pass_menus.h"
 #include "shell/snapshot_store.h"
+#include "solving/menu_upkeep.h"
+#include "solving/repeat_watch.h"
+#include "solving/trail_under.h"
 
 namespace tarnwick {
 

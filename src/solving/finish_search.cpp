@@ -1,10 +1,9 @@
 #include "shell/form57.h"
-#include "shell/snapshot_store.h"
 
 namespace tarnwick {
 
 Form57::WalkerState Form57::walkerstate() const {
-    return {probex, probey, stepx, stepy, cellx1, celly1, underpasslock};
+    return {probex, probey, stepx, stepy, cellx1, celly1, underpasslock, trailunder.openedWalls()};
 }
 
 // Taken once the run's start (and a 3d start inside an underpass) has set the walker up.
@@ -38,12 +37,12 @@ bool Form57::finishsearchpass() {
         endfinishsearch();
         return true;
     }
-    // The walker's next state follows from this one alone (trail and wipes only
-    // ever paint open pixels), so a state met twice means the walk goes round
+    // The walker's next state follows from this one alone (it holds the walls
+    // the trail opened), so a state met twice means the walk goes round
     // for ever, every cell it can reach already seen. It may stand anywhere: the
     // clean maze comes back before the usual end. Last resort: a cap of passes.
     if (searchwatch.repeats(now) || searchpasses > finishsearchcap()) {
-        paintsnapshot(snapshot::placedmaze);
+        placedmazeagain();
         endfinishsearch();
         return true;
     }

@@ -1,7 +1,6 @@
 #include "core/colours.h"
 #include "shell/form57.h"
 #include "shell/shell_values.h"
-#include "shell/snapshot_store.h"
 
 namespace tarnwick {
 
@@ -16,7 +15,7 @@ void Form57::playtrailchanges() {
     if (!trailtoggled && !onwithouttrail) return;
     if (notrail == lastnotrail || notrail == 0) canvas.fillBox(cellx1, celly1, cellx2, celly2, passagecolor);
     if (notrail == 1) {
-        paintsnapshot(snapshot::placedmaze);
+        placedmazeagain();
         const long under = canvas.point(cellx1, celly1);
         if (under != startcolor && under != finishcolor) startsample = under;
         canvas.fillBox(startx1, starty1, startx2, starty2, passagecolor);
@@ -42,7 +41,7 @@ void Form57::playerbacktostart() {
 void Form57::playerpass() {
     if (playoption == 2 && cellx1 == markx && celly1 == marky) {
         // Straight back onto the cell the last move started from: start again.
-        paintsnapshot(snapshot::placedmaze);
+        placedmazeagain();
         playerbacktostart();
         markx = -1;
         marky = -1;

@@ -1,5 +1,6 @@
 #include "core/colours.h"
 #include "shell/form57.h"
+#include "shell/snapshot_store.h"
 
 namespace tarnwick {
 
@@ -24,7 +25,7 @@ void Form57::previouscellopensides() {
 }
 
 // One segment from the previous cell's centre to the current one's: drawn in
-// startcolor, or wiped in the passage colour when the walker stepped back onto its trail.
+// startcolor, or wiped when the walker stepped back onto its trail.
 void Form57::solutiontrail() {
     const bool moved = cellx1 != prevcellx1 || celly1 != prevcelly1;
     if (testcount != 0 && moved) ++pathlength;
@@ -38,29 +39,22 @@ void Form57::solutiontrail() {
     if (!moved) return;
     if (testcount == 1) trailsegment();
     if (testcount == 0) trailthroughclosedcell();
-    const long prevown = canvas.point(prevcellx1, prevcelly1);
-    if (testcount == 1 && tempcolor == passagecolor && prevown != passagecolor)
-        canvas.fillBox(prevcellx1, prevcelly1, prevcellx2, prevcelly2, prevown);
 }
 
 void Form57::trailsegment() {
-    canvas.fillBox(centrex(prevcellx1), centrey(prevcelly1), centrex(cellx1), centrey(celly1), tempcolor);
-    if (tempcolor != startcolor) trailgaprepair();
+    trailbox(centrex(prevcellx1), centrey(prevcelly1), centrex(cellx1), centrey(celly1), tempcolor == startcolor);
 }
 
-// A wiped segment painted the grid line in the current cell's colour; where the
-// pixels beside it show another passage colour, the line takes theirs.
-void Form57::trailgaprepair() {
-    const long cx = centrex(cellx1), cy = centrey(celly1);
-    const auto repair = [&](bool applies, long tx, long ty, long nx, long ny, long x1, long y1, long x2, long y2) {
-        if (!applies) return;
-        const long t = canvas.point(tx, ty), n = canvas.point(nx, ny);
-        if (isPassageColour(*this, t) && t != n && n != startcolor) canvas.line(x1, y1, x2, y2, n);
-    };
-    repair(prevcelly1 < celly1, cx, celly1 - 2, cx + 1, celly1 - 2, cx, celly1 - 1, cx, celly1 - 3);
-    repair(prevcelly1 > celly1, cx, celly2 + 2, cx + 1, celly2 + 2, cx, celly2 + 1, cx, celly2 + 3);
-    repair(prevcellx1 < cellx1, cellx1 - 2, cy, cellx1 - 2, cy + 1, cellx1 - 1, cy, cellx1 - 3, cy);
-    repair(prevcellx1 > cellx1, cellx2 + 2, cy, cellx2 + 2, cy + 1, cellx2 + 1, cy, cellx2 + 3, cy);
+void Form57::trailbox(long x1, long y1, long x2, long y2, bool draw) {
+    if (draw)
+        trailunder.draw(canvas, x1, y1, x2, y2, startcolor, [this](long held) { return !isPathColour(*this, held); });
+    else
+        trailunder.wipe(canvas, x1, y1, x2, y2);
+}
+
+void Form57::placedmazeagain() {
+    paintsnapshot(snapshot::placedmaze);
+    trailunder.clear();
 }
 
 // Out of a cell closed on every side (an underpass jump): straight lines through it.
@@ -72,22 +66,17 @@ void Form57::trailthroughclosedcell() {
     if (prevcellx1 < cellx1) besidex = cx - 1 - e;
     if (prevcelly1 > celly1) besidey = cy + 1 + e;
     if (prevcelly1 < celly1) besidey = cy - 1 - e;
-    long crossing = startcolor;
-    if (canvas.point(besidex, besidey) != startcolor) {
-        const long prevown = canvas.point(prevcellx1, prevcelly1);
-        crossing = prevown != startcolor && prevown != finishcolor ? prevown : static_cast<long>(passagecolor);
-    }
-    closedcelllines(crossing);
+    closedcelllines(canvas.point(besidex, besidey) == startcolor);
 }
 
 // Along the axis of the jump: across the closed cell's centre row for a jump of
 // more than one cell sideways, down its centre column for any change of row.
-void Form57::closedcelllines(long colour) {
+void Form57::closedcelllines(bool draw) {
     const long ends = mazekind == 1 && shortunderpasses == 0 ? 1 : 0;
     if (cellx1 < prevcellx1 - wallsizex || cellx1 > prevcellx1 + wallsizex)
-        canvas.fillBox(prevcellx1 - ends, centrey(prevcelly1), prevcellx2 + ends, centrey(prevcelly1), colour);
+        trailbox(prevcellx1 - ends, centrey(prevcelly1), prevcellx2 + ends, centrey(prevcelly1), draw);
     if (celly1 != prevcelly1)
-        canvas.fillBox(centrex(prevcellx1), prevcelly1 - ends, centrex(prevcellx1), prevcelly2 + ends, colour);
+        trailbox(centrex(prevcellx1), prevcelly1 - ends, centrex(prevcellx1), prevcelly2 + ends, draw);
 }
 
 }  // namespace tarnwick

@@ -6,12 +6,10 @@ namespace tarnwick {
 
 void Form57::solvedmaze() {
     previouscellopensides();
-    if (testcount == 0) closedcelllines(startcolor);
+    if (testcount == 0) closedcelllines(true);
     const bool computerSolved = ui.menu("playmodeoff").checked;
     ui.setWindowCaption(stagecaption(computerSolved ? "-(computer has solved maze)" : "-(user has solved maze)"));
-    if (autominimizeon == 1) ui.setWindowState(WindowState::Maximized);
-    ui.requestFocus();
-    ui.bringToFront();
+    windowbackfromsolve();
     if (playoption != 0 && notrail == 1) canvas.fillBox(prevcellx1, prevcelly1, prevcellx2, prevcelly2, passagecolor);
     lastsegmentx = prevcellx1 != cellx1 ? centrex(prevcellx1) : centrex(cellx1);
     lastsegmenty = prevcelly1 != celly1 ? centrey(prevcelly1) : centrey(celly1);
@@ -19,6 +17,13 @@ void Form57::solvedmaze() {
         canvas.fillBox(lastsegmentx, lastsegmenty, centrex(cellx1), centrey(celly1), startcolor);
     canvas.fillBox(startx1, starty1, startx2, starty2, startcolor);
     programmode = 4;
+}
+
+// The walk is over: the window the solve minimized comes back, in front.
+void Form57::windowbackfromsolve() {
+    if (autominimizeon == 1) ui.setWindowState(WindowState::Maximized);
+    ui.requestFocus();
+    ui.bringToFront();
 }
 
 // The finish search is over: wipe the trail stubs that still leave the start

@@ -13,6 +13,7 @@ void Form57::solvingmaze() {
 }
 
 void Form57::solverunstart() {
+    trailunder.clear();
     pathunderpasses = 0;
     bestunderpasses = 0;
     startpasses = 0;
@@ -99,10 +100,9 @@ void Form57::startsquareupkeep() {
         canvas.fillBox(startx1, starty1, startx2, starty2, startcolor);
     if (cellx1 == startx1 && celly1 == starty1 && canvas.point(centrex(cellx1), centrey(celly1)) != startcolor)
         canvas.fillBox(startx1, starty1, startx2, starty2, startcolor);
-    // A crossing out of a start that ends an underpass paints its line across the
-    // square, in the passage colour, since the whole square reads as trail. A
-    // walker coming back through that tunnel must find the start's centre in the
-    // trail colour, or it counts the way back as one more underpass.
+    // A walker coming back through an underpass that ends at the start must find
+    // the start's centre in the trail colour, or it counts the way back as one
+    // more underpass: whatever painted over the centre, the square is made whole.
     if (canvas.point(centrex(startx1), centrey(starty1)) != startcolor)
         canvas.fillBox(startx1, starty1, startx2, starty2, startcolor);
 }
@@ -136,15 +136,16 @@ bool Form57::solvewalkrepeats() {
 // The walk that can never reach the finish: back to placing on the clean maze,
 // where the squares can be moved.
 void Form57::solvewalkstopped() {
-    paintsnapshot(snapshot::placedmaze);
+    placedmazeagain();
     programmode = 2;
     restoreplacingcolors();
+    windowbackfromsolve();  // the box must not open in a minimized window
     platform.messageBox("Solving stopped: the walk from the start goes round without reaching the finish.");
 }
 
 // A new end-point option abandons the walk: back to placing on the clean maze.
 void Form57::endpointchanged() {
-    paintsnapshot(snapshot::placedmaze);
+    placedmazeagain();
     programmode = 2;
     if (endpointoption == 0) {
         finishx1 = userfinishx1, finishy1 = userfinishy1, finishx2 = userfinishx2, finishy2 = userfinishy2;

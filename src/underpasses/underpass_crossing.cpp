@@ -90,8 +90,8 @@ void Form57::crossunderpass(const CrossingReach& reach, long dx, long dy) {
         const bool atedge = reach.leftTrailTestAtEdge && dx < 0;
         if (canvas.point(atedge ? cellx1 - 1 : cx + dx, cy + dy) == startcolor) tempcolor = passagecolor;
         if (trail) {
-            if (horizontal) canvas.fillBox(cellx1 - r, cy, cellx2 + r, cy, tempcolor);
-            else canvas.fillBox(cx, celly1 - r, cx, celly2 + r, tempcolor);
+            if (horizontal) trailbox(cellx1 - r, cy, cellx2 + r, cy, tempcolor == startcolor);
+            else trailbox(cx, celly1 - r, cx, celly2 + r, tempcolor == startcolor);
         }
     }
 
@@ -113,10 +113,10 @@ void Form57::crossunderpass(const CrossingReach& reach, long dx, long dy) {
         const long from = tempcolor == startcolor ? 0 : 1;  // a wipe keeps the centre, where the trail goes on
         if (horizontal) {
             const long nearedge = dx < 0 ? cellx2 + r : cellx1 - r;
-            canvas.fillBox(cx - dx * from, cy, nearedge, cy, tempcolor);
+            trailbox(cx - dx * from, cy, nearedge, cy, tempcolor == startcolor);
         } else {
             const long nearedge = dy < 0 ? celly2 + r : celly1 - r;
-            canvas.fillBox(cx, cy - dy * from, cx, nearedge, tempcolor);
+            trailbox(cx, cy - dy * from, cx, nearedge, tempcolor == startcolor);
         }
     }
 

@@ -161,6 +161,22 @@ TEST_F(SolveStage, UnreachableFinishStopsTheWalkBackInPlacing) {
               platform.captions().end());
 }
 
+// With "Auto-minimize" the walk minimized the window; the stop's box opens in
+// the window brought back, as the solved maze's caption does.
+TEST_F(SolveStage, StoppedWalkBringsTheMinimizedWindowBackBeforeItsBox) {
+    paintMaze(cutOff, 10);
+    form.autominimizeon = 1;
+    platform.setPassBudget(20'000);
+    bool minimizedWalk = false;
+    platform.setFeeder([&](HeadlessPlatform&) {
+        minimizedWalk = minimizedWalk || form.ui.window().state == WindowState::Minimized;
+    });
+    form.solvestage();
+    ASSERT_EQ(platform.messages(), std::vector<std::string>{walkStopped});
+    EXPECT_TRUE(minimizedWalk);
+    EXPECT_EQ(form.ui.window().state, WindowState::Maximized);
+}
+
 // With every square field at -10 (no usable cell) nothing is read but -1 and
 // nothing is painted: the walker goes round until the walk stops.
 TEST_F(SolveStage, SquaresOffTheSurfaceNeitherCrashNorPaint) {

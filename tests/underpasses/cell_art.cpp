@@ -33,6 +33,7 @@ CellRect CellArtTest::box(Cell c) const { return cellBox(wall + c.col * wall, wa
 
 void CellArtTest::paint(const CellArt& art) {
     painted = art;
+    form.trailunder.clear();  // a new maze, with no trail on it
     Canvas& canvas = form.canvas;
     canvas.fillBox(0, 0, canvas.width() - 1, canvas.height() - 1, gray);
     // The cells first, then the grid lines, which reach into the cells' drawing cells.

@@ -19,6 +19,21 @@ const CellArt longClosedBoxBetweenCorridors = {". . # . # . .",
                                                "    |   |    ",
                                                ". . # . # . ."};
 
+// The same from a cell of the other passage colour: the line beside it keeps the colour of the far end.
+const CellArt longUnderOneCorridorFromNavy = {". . # . .",
+                                              "    |    ",
+                                              "N-N>#<#-#",
+                                              "    |    ",
+                                              ". . # . ."};
+
+// Behind the entry cell another underpass ends, its line on the far pixel of
+// the grid line: the entry's trail reaches over the near one, a wall.
+const CellArt longUnderFromAClosedCell = {". . # . .",
+                                          "    |    ",
+                                          "#>#>#<#-#",
+                                          "    |    ",
+                                          ". . # . ."};
+
 class LongCrossing : public CrossingTest {
 protected:
     LongCrossing() {
@@ -63,6 +78,50 @@ TEST_F(LongCrossing, GoingBackWipesTheTrailAndRestoresTheLines) {
     EXPECT_EQ(trail(), left);
     expectUnchangedBut(before, left);
     EXPECT_EQ(read(), longUnderOneCorridor);
+}
+
+// There and back, by the computer or a player with trail: the wipe gives the
+// line at the underpass's end its own colour back, not the cell's beside it.
+TEST_F(LongCrossing, GoingBackGivesTheLineItsOwnColour) {
+    struct Walker {
+        const char* who;
+        long playoption;
+    };
+    for (const Walker w : {Walker{"computer", 0}, Walker{"player", 1}}) {
+        paint(longUnderOneCorridorFromNavy);
+        walkerAt({1, 1}, 1, 0);
+        form.playoption = w.playoption;
+        const Picture before = form.canvas.image();
+        form.longunderpasscrossing();
+        ASSERT_EQ(walkerCell(), (Cell{3, 1})) << w.who;
+        probeOnEdge(-1, 0);
+        form.stepx = -1;
+        form.longunderpasscrossing();
+        ASSERT_EQ(walkerCell(), (Cell{1, 1})) << w.who;
+        const long y = cy({1, 1});
+        EXPECT_EQ(form.canvas.point(box({1, 1}).x2 + 1, y), blackPassage) << w.who;
+        expectUnchangedBut(before, segment(box({1, 1}).x1 - 1, y, cx({1, 1}), y));
+    }
+}
+
+// A wall the trail opened can let the walker go where it could not before: the
+// walker's state holds it, so the solve watch never takes the walk with it open
+// for the walk without; the wipe closes it again.
+TEST_F(LongCrossing, AWallTheTrailOpensIsPartOfTheWalkersState) {
+    paint(longUnderFromAClosedCell);
+    walkerAt({1, 1}, 1, 0);
+    const Form57::WalkerState closed = form.walkerstate();
+    const long wallx = box({1, 1}).x1 - 1, y = cy({1, 1});
+    const long wall = form.canvas.point(wallx, y);
+    ASSERT_FALSE(form.pathpixel(wallx, y));
+    form.longunderpasscrossing();
+    ASSERT_EQ(walkerCell(), (Cell{3, 1}));
+    EXPECT_EQ(form.canvas.point(wallx, y), startColour);
+    walkerAt({1, 1}, 1, 0);
+    EXPECT_NE(form.walkerstate(), closed);
+    form.trailbox(wallx, y, wallx, y, false);
+    EXPECT_EQ(form.canvas.point(wallx, y), wall);
+    EXPECT_EQ(form.walkerstate(), closed);
 }
 
 // The mouth test reads the side along the heading two pixels out, past the

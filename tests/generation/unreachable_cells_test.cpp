@@ -26,8 +26,11 @@ protected:
         for (long row = 0; row < 4; ++row)
             for (long col = 0; col < 12; ++col) {
                 if (col == 5 || drawing[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] == 'F') continue;
-                if (col > 5) EXPECT_FALSE(carved({col, row})) << col << "," << row;
-                else if (form.mazekind == 0) EXPECT_TRUE(carved({col, row})) << col << "," << row;
+                if (col > 5) {
+                    EXPECT_FALSE(carved({col, row})) << col << "," << row;
+                } else if (form.mazekind == 0) {
+                    EXPECT_TRUE(carved({col, row})) << col << "," << row;
+                }
             }
     }
 };
@@ -55,7 +58,9 @@ TEST_F(UnreachableCells, TheLastResortEndsMakingWhenTheReachCannotTell) {
         if (userRandom) form.patternstate = 3, form.patternchoice = 3;
         platform.setFeeder([this](HeadlessPlatform&) { form.walkerreach.filtering = false; });
         const std::uint64_t cells = 20 * 16;
-        ASSERT_TRUE(makeMaze((512 + 4096 + 100) * cells)) << "making did not end";
+        ASSERT_TRUE(makeMaze(
+            (Form57::carvingfallbackpassespercell + Form57::carvinglastresortpassespercell + 100) * cells))
+            << "making did not end";
         platform.setFeeder({});
         EXPECT_EQ(form.programmode, 2);
         EXPECT_TRUE(form.carvinggivenup);

@@ -16,6 +16,7 @@
 #include "property.h"
 #include "qt_offscreen.h"
 #include "solving.h"
+#include "sweep.h"
 
 namespace {
 
@@ -47,6 +48,8 @@ const Case cases[] = {
     {"finish-search", 5'000'000, bench::finishSearchRate},
     {"property", 2'000'000, bench::propertyRate, true, "mazes/s"},
     {"fuzz", 4'000'000, bench::fuzzRate, true, "mazefiles/s"},
+    // The passes are the bound a lattice cell of each stage.
+    {"sweep", 16'384, bench::sweepStalls, true, "stalls"},
     {"goals", 20'000'000, bench::goalsTable, true, "s (window, 1920x1080 regular make + solve)"},
     {"peak-memory/window/1280x1024", 20'000'000,
      [](std::uint64_t budget) { return bench::peakMemoryOfMakeAndSolve(true, 1280, 1024, budget); }, true, "MB"},

@@ -10,28 +10,39 @@ namespace {
 constexpr unsigned allSides = 0b11110;
 }
 
+std::uint64_t Form57::latticecells() const {
+    const auto across = [](long size, long step) {
+        return static_cast<std::uint64_t>(std::max(size / std::max(step, 1L), 1L));
+    };
+    const std::array<long, 4> inputs{canvas.width(), canvas.height(), wallsizex, wallsizey};
+    if (inputs != latticecellsmemo.inputs)
+        latticecellsmemo = {inputs, across(canvas.width(), wallsizex) * across(canvas.height(), wallsizey)};
+    return latticecellsmemo.cells;
+}
+
 // Before making ends the walker travels the maze in search of its last clean
 // cells, so a stretch without carving grows with the lattice. Ordinary makes
 // measured stay below 40 passes a cell of the window's lattice.
 std::uint64_t Form57::carvingfallbackbound() const {
-    const auto across = [](long size, long step) {
-        return static_cast<std::uint64_t>(std::max(size / std::max(step, 1L), 1L));
-    };
     const std::uint64_t perCell = steeringfallbackused             ? carvingfallbackagainpassespercell
                                   : patterncarvedsides != allSides ? carvingfallbackmissingpassespercell
                                                                    : carvingfallbackpassespercell;
-    const std::array<long, 5> inputs{static_cast<long>(perCell), canvas.width(), canvas.height(), wallsizex,
-                                     wallsizey};
-    if (inputs != carvingboundmemo.inputs)
-        carvingboundmemo = {inputs, perCell * across(canvas.width(), wallsizex) * across(canvas.height(), wallsizey)};
-    return carvingboundmemo.bound;
+    return perCell * latticecells();
 }
+
+// Random steering with a clean cell in reach carves again long before this: the
+// longest stretch past the fallback's bound measured (patterns that never carve
+// where they must, mutated mazefiles) was 6 passes a cell; ordinary makes never
+// reach the fallback's bound at all.
+std::uint64_t Form57::carvinglastresortbound() const { return carvinglastresortpassespercell * latticecells(); }
 
 // Once the fallback has been needed, every carve sends the completion scan back
 // to its start: a sweep that a carve overtook could pass a cell that the carve
 // made ready, and end making with it clean.
 void Form57::walkcarved() {
     passeswithoutcarving = 0;
+    passespastfallback = 0;
+    carvinggivenup = false;
     if (steeringfallbackused) scanreset();
     // Stuck tries run through every direction: only the patterns' own moves count.
     if (!steeringfallback && patternstate != 3 && stuckflag != 1 && direction >= 1 && direction <= 4)
@@ -40,11 +51,16 @@ void Form57::walkcarved() {
 }
 
 // Counts only while the computer creates: the user steering, or a pause, is no
-// stall. Random steering (the user's choice) is all the fallback would add.
+// stall. Random steering (the user's choice) is all the fallback would add, so
+// there only the last resort is left.
 void Form57::walkcarvingcheck() {
-    if (creationmode == -1 || panelopen != 0 || paused != 0 || steeringfallback) return;
+    if (creationmode == -1 || panelopen != 0 || paused != 0) return;
+    const auto lastResort = [this] {
+        if (++passespastfallback >= carvinglastresortbound()) carvinggivenup = true;
+    };
+    if (steeringfallback) return lastResort();
     if (++passeswithoutcarving < carvingfallbackbound()) return;
-    if (patternstate == 3 && patternresume == 0) return;
+    if (patternstate == 3 && patternresume == 0) return lastResort();
     steeringfallback = true;
     steeringfallbackused = true;
     files.close(1);

@@ -86,7 +86,7 @@ void Form57::finishmaking() {
         if (!cellClean) return;
     }
     // A clean cell the walker can never get to would keep the scan going for ever.
-    if (!walkercanreach(x, y)) return;
+    if (carvinggivenup || !walkercanreach(x, y)) return;
     if (mazekind != 2) {
         scanreset();
         return;

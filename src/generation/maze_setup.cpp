@@ -68,6 +68,8 @@ void Form57::makemaze2() {
     walkerreach.stale = true;
     idlecarvingpasses = 0;
     passeswithoutcarving = 0;
+    passespastfallback = 0;
+    carvinggivenup = false;
     patterncarvedsides = 0;
     steeringfallbackused = false;
     walkmenuversion = 0;

@@ -68,6 +68,7 @@ void Form57::recomputewalkerreach() {
     // Per cell: 1 permeable (open or passage: it may be entered or tunnelled
     // through), 2 a passage now (a hop or jump may land on it).
     const long cursor = palette[1] + 3;
+    auto mazeColour = [this](long c) { return isOpenColour(*this, c) || isPassageColour(*this, c); };
     std::vector<std::uint8_t> kind(count, 0);
     for (long j = 0; j < r.rows; ++j)
         for (long i = 0; i < r.cols; ++i) {
@@ -76,7 +77,15 @@ void Form57::recomputewalkerreach() {
             const bool passage = isPassageColour(*this, tl) || tl == cursor ||
                                  isPassageColour(*this, canvas.point(x1 + w - 3, y1)) ||
                                  isPassageColour(*this, canvas.point(x1, y1 + w - 3));
-            kind[static_cast<std::size_t>(j * r.cols + i)] = passage ? 2 : isOpenColour(*this, tl) ? 1 : 0;
+            // Cells larger than the picture's features: an open corner is not
+            // enough. Every test by which the walker carves, tunnels through or
+            // surfaces in a cell that is no passage yet (whole ring scans, or a
+            // long underpass's scan of every second pixel) reads the box's pixels
+            // at even offsets from its corner, and none of them may lie outside
+            // the maze colours.
+            const bool permeable = isOpenColour(*this, tl) &&
+                                   canvas.everyPixel(x1, y1, x1 + w - 3, y1 + w - 3, 2, mazeColour);
+            kind[static_cast<std::size_t>(j * r.cols + i)] = passage ? 2 : permeable ? 1 : 0;
         }
     r.cells.assign(count, 0);
     std::deque<std::pair<long, long>> todo;

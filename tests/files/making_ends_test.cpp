@@ -111,6 +111,17 @@ TEST_F(MakingEnds, AndSolvingEndsWhenAValueShiftsTheSkyIntoAPassageColour) {
     }
 }
 
+// Cells larger than the picture's features: at wall size 20 on a grid step of
+// 40 no cell fits whole on the space station's connectors (20 pixels tall, half a
+// cell off the lattice), so no walk gets from the centre module to the panels.
+TEST_F(MakingEnds, WhenNoCellOnTheWayToARegionFitsWhole) {
+    std::vector<std::string> record = recordInFile((dataDir() / exampleFileName(2)).string());
+    record[15] = record[16] = "20";  // the wall size
+    record[17] = record[18] = "40";  // the grid step
+    const std::string station = fileBytes(dataDir() / exampleFileName(2));
+    runOn(mazefileText(record, station.substr(station.find("\r\n") + 2)), 2, 1);
+}
+
 // Settings that a file holds but that do not fit together: maze making used to
 // run for ever on them.
 TEST_F(MakingEnds, OnSettingsThatDoNotFitTogether) {

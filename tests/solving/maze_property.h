@@ -48,9 +48,10 @@ struct SolvedMaze {
 };
 
 // Runs the program from its title; a stage that is not done within its budget
-// of passes (passBudget and passesPerCell for every lattice cell) is left undone. The program reads and writes its files in the
-// current directory, which must hold "open.bmp" (see writeOpenPicture) or the
-// example's settings file.
+// of passes (passBudget, and passesPerCell for every lattice cell) is left
+// undone. The program reads and writes its files in the current directory,
+// which must hold "open.bmp" (see writeOpenPicture) or the example's settings
+// file.
 SolvedMaze makeAndSolve(const MazeRecipe& recipe, std::uint64_t passBudget);
 void writeOpenPicture();  // "open.bmp": black, 800 by 600, open everywhere
 

@@ -27,9 +27,18 @@ void writeOpenPicture() { savePictureFile(Picture(800, 600, 0x000000), "open.bmp
 
 SolvedMaze makeAndSolve(const MazeRecipe& recipe, std::uint64_t passBudget) {
     HeadlessPlatform platform(recipe.width, recipe.height);
-    platform.setPassBudget(3 * passBudget + 1000);
+    // The most cells a lattice can have: wall size 5.
+    const std::uint64_t mostCells = static_cast<std::uint64_t>(recipe.width) * recipe.height / 25;
+    platform.setPassBudget(3 * (passBudget + recipe.passesPerCell * mostCells) + 1000);
     Form57 form(platform);
     SolvedMaze result;
+    std::uint64_t bound = passBudget;
+    const auto newMaze = [&] {
+        form.random.seed(recipe.seed);
+        result.cells = form.latticecells();
+        bound = passBudget + recipe.passesPerCell * result.cells;
+        platform.pushMenu("newmaze");
+    };
     // The user's moves, each a few passes after the one before; the last starts the maze.
     const std::string wall = std::to_string(recipe.wall);
     std::vector<std::function<void()>> moves{
@@ -44,19 +53,26 @@ SolvedMaze makeAndSolve(const MazeRecipe& recipe, std::uint64_t passBudget) {
             form.difficultylevel = recipe.level;
             form.ui.setChecked("pthin", recipe.longunderpasses);
             form.ui.setChecked("pthick", !recipe.longunderpasses);
-            form.random.seed(recipe.seed);
-            platform.pushMenu("newmaze");
+            newMaze();
         },
     };
     if (recipe.example != nullptr) {
         // The first "New maze " brings the example's settings, the second makes its maze.
         moves = {[&] { platform.pushButton("Command2"); }, [&] { platform.pushMenu(recipe.example); },
-                 [&] { platform.pushMenu("newmaze"); }, [&] { platform.pushMenu("cgenerate"); },
-                 [&] {
-                     form.random.seed(recipe.seed);
-                     platform.pushMenu("newmaze");
-                 }};
-        if (recipe.wall != 10) {
+                 [&] { platform.pushMenu("newmaze"); }, [&] { platform.pushMenu("cgenerate"); }, newMaze};
+        if (recipe.pipeKind) {
+            moves.insert(moves.end() - 1, [&] {
+                if ((form.mazekind == 1) == *recipe.pipeKind) return;
+                const char* item = *recipe.pipeKind ? "create3dpipe" : "create3d";
+                if (!form.ui.menuAvailable(item)) {
+                    result.kindChosen = false;
+                    platform.requestEnd();
+                    return;
+                }
+                platform.pushMenu(item);
+            });
+        }
+        if (recipe.wall != 10 || recipe.enterWall) {
             // The example's settings came with the first "New maze "; its picture takes the new wall size.
             const auto at = moves.begin() + 3;
             moves.insert(at, {[&] { platform.pushMenu("changewallsize"); },
@@ -76,11 +92,15 @@ SolvedMaze makeAndSolve(const MazeRecipe& recipe, std::uint64_t passBudget) {
                 if (next == moves.size()) stage = Stage::Making, stageStart = pass;
                 return;
             case Stage::Making:
+                if (form.passespastfallback > result.passesPastFallback)
+                    result.passesPastFallback = form.passespastfallback;
+                result.makingPasses = pass - stageStart;
                 if (form.programmode == 2) {
                     result.made = true;
-                    result.makingPasses = pass - stageStart;
+                    result.carvingGivenUp = form.carvinggivenup;
+                    result.madePicture = form.windowpicture();
                     stage = Stage::Placing, stageStart = pass;
-                } else if (pass - stageStart > passBudget) {
+                } else if (pass - stageStart > bound) {
                     p.requestEnd();
                 }
                 return;
@@ -93,15 +113,14 @@ SolvedMaze makeAndSolve(const MazeRecipe& recipe, std::uint64_t passBudget) {
                 return;
             case Stage::Solving:
                 if (form.programmode == 3) solving = true;
+                result.solvingPasses = pass - stageStart;
                 if (form.programmode == 4) {
                     result.solved = true;
-                    result.solvingPasses = pass - stageStart;
                     p.requestEnd();
                 } else if (solving && form.programmode == 2) {
                     result.stopped = true;
-                    result.solvingPasses = pass - stageStart;
                     p.requestEnd();
-                } else if (pass - stageStart > passBudget) {
+                } else if (pass - stageStart > bound) {
                     p.requestEnd();
                 }
                 return;

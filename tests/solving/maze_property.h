@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/geometry.h"
@@ -21,22 +22,36 @@ struct MazeRecipe {
     int width = 200, height = 150;
     const char* example = nullptr;  // the example's menu item; its settings file must be at hand
     bool computerSolves = false;    // "(0)-off" before the solve, whatever play option the settings chose
+    // With an example: after its settings the Create command switches to the
+    // 3d-pipe kind (grid step twice the wall size) or away from it; unset keeps
+    // the example's own. An example that offers no such kind makes no maze.
+    std::optional<bool> pipeKind = std::nullopt;
+    // With an example: the wall size is entered even when it is the example's
+    // own 10, which fits its picture to the lattice anew.
+    bool enterWall = false;
+    std::uint64_t passesPerCell = 0;  // each stage's budget grows by this for every lattice cell
 };
 std::string describe(const MazeRecipe& recipe);
 
 struct SolvedMaze {
     bool made = false, solved = false;
     bool stopped = false;  // the solve stopped by itself back in placing
-    std::uint64_t makingPasses = 0, solvingPasses = 0;
+    bool kindChosen = true;  // false: the example offers no such kind as asked for
+    bool carvingGivenUp = false;  // making ended by its last resort
+    std::uint64_t makingPasses = 0, solvingPasses = 0;  // until the stage ended or was left undone
+    std::uint64_t cells = 0;  // of the lattice, as the maze began
+    std::uint64_t passesPastFallback = 0;  // the longest stretch past the carving fallback's bound
+    Picture madePicture;  // the window as making ended
     Picture placed;  // the maze with both squares, as the solve began
     Picture shown;   // the solved maze
     State state;     // the program as the solved maze left it
 };
 
 // Runs the program from its title; a stage that is not done within its budget
-// of passes is left undone. The program reads and writes its files in the
-// current directory, which must hold "open.bmp" (see writeOpenPicture) or the
-// example's settings file.
+// of passes (passBudget, and passesPerCell for every lattice cell) is left
+// undone. The program reads and writes its files in the current directory,
+// which must hold "open.bmp" (see writeOpenPicture) or the example's settings
+// file.
 SolvedMaze makeAndSolve(const MazeRecipe& recipe, std::uint64_t passBudget);
 void writeOpenPicture();  // "open.bmp": black, 800 by 600, open everywhere
 

@@ -16,6 +16,18 @@ namespace tarnwick::bench {
 
 class ScriptedPlatform;
 
+// The four example drawings: a short name, their settings file and their
+// "Maze Picture" item.
+struct ExampleDrawing {
+    const char* name;
+    const char* file;
+    const char* item;
+};
+inline constexpr ExampleDrawing exampleDrawings[] = {{"temple", "temple.maze", "usetemple"},
+                                                     {"space-station", "space-station.maze", "usespace"},
+                                                     {"diamond", "diamond.maze", "usediamond"},
+                                                     {"christmas-tree", "christmas-tree.maze", "usetree"}};
+
 // The program reads and writes its files in the current directory: a fresh one
 // holding the example settings files and "open.bmp", a black 800 by 600
 // picture that, imported, makes every cell of the window open.

@@ -20,15 +20,6 @@ using Clock = std::chrono::steady_clock;
 constexpr int caseCount = 1000;
 constexpr std::uint32_t fuzzSeed = 20261210;
 
-struct Example {
-    const char* file;
-    const char* item;
-};
-const Example examples[] = {{"temple.maze", "usetemple"},
-                            {"space-station.maze", "usespace"},
-                            {"diamond.maze", "usediamond"},
-                            {"christmas-tree.maze", "usetree"}};
-
 void printCases(const char* what, const std::vector<std::string>& cases) {
     std::printf("fuzz: %zu %s\n", cases.size(), what);
     for (std::size_t i = 0; i < cases.size() && i < 20; ++i) std::printf("    %s\n", cases[i].c_str());
@@ -38,7 +29,7 @@ void printCases(const char* what, const std::vector<std::string>& cases) {
 
 double fuzzRate(std::uint64_t passBudget) {
     std::vector<std::string> good;
-    for (const Example& e : examples) good.push_back(test::fileBytes(std::filesystem::path(TARNWICK_DATA_DIR) / e.file));
+    for (const ExampleDrawing& e : exampleDrawings) good.push_back(test::fileBytes(std::filesystem::path(TARNWICK_DATA_DIR) / e.file));
     std::mt19937 rng(fuzzSeed);
     std::vector<std::string> makingStalls, solvingStalls, stopped;
     long solved = 0;
@@ -47,14 +38,14 @@ double fuzzRate(std::uint64_t passBudget) {
         const std::size_t e = static_cast<std::size_t>(i) % 4;
         const test::MutatedMazefile file = test::mutatedMazefile(good[e], rng);
         MazeWorkDir dir;
-        test::writeFileBytes(examples[e].file, file.bytes);
+        test::writeFileBytes(exampleDrawings[e].file, file.bytes);
         test::MazeRecipe recipe;
-        recipe.example = examples[e].item;
+        recipe.example = exampleDrawings[e].item;
         recipe.seed = static_cast<std::uint64_t>(i) + 1;
         recipe.width = 800, recipe.height = 600;
         recipe.computerSolves = true;
         const test::SolvedMaze maze = test::makeAndSolve(recipe, passBudget);
-        const std::string what = "case " + std::to_string(i) + " " + examples[e].file + ": " + file.what;
+        const std::string what = "case " + std::to_string(i) + " " + exampleDrawings[e].file + ": " + file.what;
         if (!maze.made) makingStalls.push_back(what);
         else if (maze.solved) ++solved;
         else if (maze.stopped) stopped.push_back(what);

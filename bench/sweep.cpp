@@ -14,17 +14,8 @@ constexpr int surfaceWidth = 800, surfaceHeight = 600;
 // The steps before the maze and the placing stage take a few hundred passes.
 constexpr std::uint64_t passesAside = 1'000'000;
 
-struct Example {
-    const char* name;
-    const char* item;
-};
-const Example examples[] = {{"temple", "usetemple"},
-                            {"space-station", "usespace"},
-                            {"diamond", "usediamond"},
-                            {"christmas-tree", "usetree"}};
-
 struct Run {
-    const Example* example;
+    const ExampleDrawing* example;
     long wall = 10;
     bool pipe = false;  // grid step twice the wall size
     std::uint64_t seed = 1;
@@ -68,7 +59,7 @@ struct Largest {
 double sweepStalls(std::uint64_t passesPerCell) {
     long runs = 0, stalls = 0, solved = 0, stopped = 0, lastResorts = 0;
     Largest making, solving, pastFallback;
-    for (const Example& example : examples)
+    for (const ExampleDrawing& example : exampleDrawings)
         for (long wall = 5; wall <= 50; wall += 5)
             for (bool pipe : {false, true})
                 for (std::uint64_t seed : {1, 2}) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/textfiles.h"
+#include "support/headless_work_dir.h"
 
 #include <sys/stat.h>
 
@@ -280,8 +281,7 @@ TEST_F(TextFilesTest, AppendReplacesTheFileWhole) {
     files.writeLine(1, {1});
     EXPECT_TRUE(files.close(1));
     EXPECT_EQ(contents("new.pt"), "1\r\n");
-    for (const auto& entry : fs::directory_iterator("."))
-        EXPECT_NE(entry.path().filename().string().rfind(".tarnwick-", 0), 0u) << "a temporary was left";
+    EXPECT_EQ(test::savingTemporariesIn("."), 0) << "a temporary was left";
 }
 
 // ---- files served from memory ----

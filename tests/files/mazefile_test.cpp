@@ -51,8 +51,7 @@ TEST_F(Mazefile, SaveLoadSaveGivesTheSameFilesByteForByte) {
     EXPECT_NE(firstLine.find(",9600,12240,"), std::string::npos);
     const std::string firstSections = "1\r\n9999,88\r\n2\r\n\r\n7\r\n9999,88\r\n3\r\n";
     EXPECT_EQ(one.substr(firstLine.size() + 2, firstSections.size()), firstSections);
-    EXPECT_FALSE(std::filesystem::exists("one.maze.saving"));
-    EXPECT_FALSE(std::filesystem::exists("one.bmp.saving"));
+    EXPECT_EQ(savingTemporariesIn("."), 0);
 }
 
 TEST_F(Mazefile, SectionsArriveInTheirPatternFiles) {

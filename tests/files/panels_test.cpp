@@ -95,8 +95,7 @@ TEST_F(DrawingPanels, FailedSaveKeepsTheEarlierFiles) {
     type(panels[0], "castle", 13);
     EXPECT_EQ(program.platform.messages().back(), "Error: bad file name.");
     EXPECT_EQ(fileBytes("castle.maze"), "the earlier drawing");
-    EXPECT_FALSE(fs::exists("castle.maze.saving"));
-    EXPECT_FALSE(fs::exists("castle.bmp.saving"));
+    EXPECT_EQ(savingTemporariesIn("."), 0);
 }
 
 TEST_F(DrawingPanels, ImportMakesThePictureTheDrawing) {

@@ -37,13 +37,6 @@ struct stat statusOf(const std::string& name) {
 
 mode_t permissionsOf(const std::string& name) { return statusOf(name).st_mode & 07777; }
 
-int temporariesIn(const fs::path& dir) {
-    int n = 0;
-    for (const auto& entry : fs::directory_iterator(dir))
-        n += entry.path().filename().string().rfind(".tarnwick-", 0) == 0;
-    return n;
-}
-
 const char* const patternFileFailure =
     "Error: can't use the file \"up.pt\" in the current directory. The program goes on with its own copies.";
 const char* const snapshotFailure =
@@ -113,7 +106,7 @@ TEST_F(ReplacedFiles, AReplacedFileKeepsItsPermissions) {
         }
         fs::remove(w.file);
     }
-    EXPECT_EQ(temporariesIn("."), 0);
+    EXPECT_EQ(savingTemporariesIn("."), 0);
 }
 
 // Runs `check` in a child process as a user other than root: the one running
@@ -166,7 +159,7 @@ TEST_F(ReplacedFiles, AWriteProtectedFileIsRefused) {
             if (permissionsOf(w.file) != 0444) failed += what + "bits changed\n";
             const std::vector<std::string> told = fresh.platform.messages();
             if (*w.refusal && told != std::vector<std::string>{w.refusal}) failed += what + "not told once\n";
-            if (temporariesIn(".") != 0) failed += what + "temporary left\n";
+            if (savingTemporariesIn(".") != 0) failed += what + "temporary left\n";
             fs::remove(w.file);
         }
         return failed;
@@ -200,14 +193,14 @@ TEST_F(ReplacedFiles, LeftoversOfEarlierTemporariesDoNotStopASave) {
         for (int n = 1; n < 100; ++n) writeFileBytes(name + ".saving" + std::to_string(n), "left");
     }
     for (int n = 0; n < 50; ++n) writeFileBytes(".tarnwick-left" + std::to_string(n), "left");
-    const int before = temporariesIn(".");
+    const int before = savingTemporariesIn(".");
     program.form.savedrawingfiles("castle");
     savePatternSet(program.form);
     EXPECT_TRUE(messages().empty()) << messages().back();
     EXPECT_GT(fs::file_size("castle.bmp"), 1000u);
     EXPECT_NE(fileBytes("castle.maze"), "");
     EXPECT_NE(fileBytes("mine.pat"), "");
-    EXPECT_EQ(temporariesIn("."), before);
+    EXPECT_EQ(savingTemporariesIn("."), before);
 }
 
 // A name as long as a file's name may be, less the extension, saves: the
@@ -220,7 +213,7 @@ TEST_F(ReplacedFiles, ANameOfTwoHundredAndFiftyCharactersSaves) {
     EXPECT_TRUE(fs::is_regular_file(name + ".maze"));
     EXPECT_TRUE(fs::is_regular_file(name + ".bmp"));
     EXPECT_TRUE(fs::is_regular_file(name + ".pat"));
-    EXPECT_EQ(temporariesIn("."), 0);
+    EXPECT_EQ(savingTemporariesIn("."), 0);
 }
 
 }  // namespace

@@ -22,12 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool anyLeftover() {
-    for (const auto& entry : fs::directory_iterator("."))
-        if (entry.path().filename().string().rfind(".tarnwick-", 0) == 0) return true;
-    return false;
-}
-
 class DrawingFiles : public HeadlessProgramTest {
 protected:
     void SetUp() override { program.form.canvas.fillBox(0, 0, 49, 49, 0x0000FF); }
@@ -57,7 +51,7 @@ TEST_F(DrawingFiles, SavingUnderAProgramFileNameIsRefused) {
         EXPECT_EQ(fileBytes(std::string(name) + ".bmp"), "the program's own");
         EXPECT_FALSE(fs::exists(std::string(name) + ".maze") && std::string(name) != "temple");
     }
-    EXPECT_FALSE(anyLeftover());
+    EXPECT_EQ(savingTemporariesIn("."), 0);
 }
 
 // Whatever stands in the way, a failed save leaves the earlier pair exactly as it was.
@@ -72,7 +66,7 @@ TEST_F(DrawingFiles, AFailedSaveLeavesTheEarlierPairExactly) {
     EXPECT_EQ(lastMessage(), "Error: bad file name.");
     EXPECT_EQ(fileBytes("castle.bmp"), picture);
     EXPECT_TRUE(fs::is_directory("castle.maze/inside"));
-    EXPECT_FALSE(anyLeftover());
+    EXPECT_EQ(savingTemporariesIn("."), 0);
     // And the other way round.
     fs::remove_all("castle.maze");
     writeFileBytes("castle.maze", maze);
@@ -80,7 +74,7 @@ TEST_F(DrawingFiles, AFailedSaveLeavesTheEarlierPairExactly) {
     fs::create_directory("castle.bmp");
     program.form.savedrawingfiles("castle");
     EXPECT_EQ(fileBytes("castle.maze"), maze);
-    EXPECT_FALSE(anyLeftover());
+    EXPECT_EQ(savingTemporariesIn("."), 0);
 }
 
 // When the second file cannot take its place, the first one goes back.
@@ -149,7 +143,7 @@ TEST_F(DrawingFiles, WritesNeverGoThroughALink) {
     f.files.close(1);
     for (const std::string& name : names) EXPECT_TRUE(fileBytes((outside / name).string()) == "outside") << name;
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status("Left.pt"))) << "the link was replaced";
-    EXPECT_FALSE(anyLeftover());
+    EXPECT_EQ(savingTemporariesIn("."), 0);
     fs::remove_all(outside);
 }
 
@@ -167,7 +161,7 @@ TEST_F(DrawingFiles, AFileSizeLimitFailsTheWriteAndEndsNothing) {
             program.form.resetallpatternfiles();  // small files are written
             program.form.savesnapshot("drawing1.bmp");
             const bool told = messageCount() == 1 && !fs::exists("drawing1.bmp") && fs::exists("Left.pt") &&
-                              !anyLeftover();
+                              savingTemporariesIn(".") == 0;
             ::_exit(told ? 0 : 4);
         }
         int status = 0;
@@ -225,7 +219,7 @@ TEST_F(DrawingFiles, APatternFileIsReplacedWholeOrNotAtAll) {
     EXPECT_TRUE(fs::is_directory("up.pt"));
     EXPECT_EQ(fileBytes("Left.pt"), "1\r\n9999,88\r\n");
     EXPECT_EQ(fileBytes("3dpipedown.pt"), "4\r\n9999,88\r\n");
-    EXPECT_FALSE(anyLeftover());
+    EXPECT_EQ(savingTemporariesIn("."), 0);
 }
 
 // A disk that fills up halfway through a pattern file: the earlier file stays
@@ -253,7 +247,7 @@ TEST_F(DrawingFiles, APatternFileCutShortByAFullDiskIsNotLoaded) {
     EXPECT_EQ(lastMessage(), "Error: can't use the file \"Left.pt\" in the current directory. The program goes on with its own copies.");
     for (int section = 1; section <= sectionCount; ++section)
         EXPECT_EQ(fileBytes(sectionPatternFile(section)), "7\r\n9999,88\r\n") << section;
-    EXPECT_FALSE(anyLeftover());
+    EXPECT_EQ(savingTemporariesIn("."), 0);
 }
 
 // A section without a move code is loaded as it is, value for value.

@@ -21,4 +21,11 @@ TempWorkDir::~TempWorkDir() {
     std::filesystem::remove_all(path_, ignored);
 }
 
+int savingTemporariesIn(const std::filesystem::path& dir) {
+    int n = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        n += entry.path().filename().string().rfind(".tarnwick-", 0) == 0;
+    return n;
+}
+
 }  // namespace tarnwick::test

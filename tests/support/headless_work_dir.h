@@ -20,4 +20,8 @@ private:
     std::filesystem::path path_;
 };
 
+// How many temporaries of unfinished saves lie in `dir`: a save writes its file
+// under a hidden name beside the real one and renames it when it is complete.
+int savingTemporariesIn(const std::filesystem::path& dir);
+
 }  // namespace tarnwick::test

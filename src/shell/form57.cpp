@@ -27,6 +27,7 @@ void Form57::run() {
     } catch (const ProgramEnd&) {
         // The window was closed or the program was quit: every file was written when its step ran.
     }
+    // All but a pattern the editor was still recording, which takes its name now.
     files.closeAll();
 }
 

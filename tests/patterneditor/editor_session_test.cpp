@@ -143,6 +143,18 @@ TEST_F(EditorSession, GoingBackOverThePatternRecordsTheStop) {
     run();
 }
 
+// A window closed while the editor records: the moves so far reach the pattern
+// file as the program ends, as they would have reached it move by move.
+TEST_F(EditorSession, MovesRecordedWhenTheWindowClosesAreKept) {
+    begin();
+    menu("editpatterns", 6);
+    key(up);
+    key(right);
+    run();
+    EXPECT_EQ(fileText("Left.pt"), "1\r\n3\r\n2\r\n");
+    EXPECT_EQ(savingTemporariesIn("."), 0);
+}
+
 TEST_F(EditorSession, QuitToMainMenuLeavesTheEditorForTheTitle) {
     begin();
     menu("editpatterns", 6);

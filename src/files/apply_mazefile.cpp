@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -167,16 +166,17 @@ bool settlePassageColours(Form57& f, const SettingsRecord& record, const std::ar
 
 }  // namespace
 
-bool Form57::applymazefile(MazefileReader reader, int example, const std::function<void()>& beforeApplying) {
-    const SettingsRecord record = readSettingsRecord(files, 1);
-    if (!propertiesHoldNumbers(record)) {
-        // Not a settings file that can be used: refused as one that cannot be read.
-        files.close(1);
-        files.close(2);
-        platform.messageBox("Error: can't find file.");
-        return false;
-    }
-    if (beforeApplying) beforeApplying();
+std::optional<SettingsRecord> Form57::readmazefilerecord() {
+    SettingsRecord record = readSettingsRecord(files, 1);
+    if (propertiesHoldNumbers(record)) return record;
+    // Not a settings file that can be used: refused as one that cannot be read.
+    files.close(1);
+    files.close(2);
+    platform.messageBox("Error: can't find file.");
+    return std::nullopt;
+}
+
+void Form57::applymazefile(const SettingsRecord& record, MazefileReader reader, int example) {
     const std::array<Num, 17> passageColoursBefore = passagecolors.values();
     // Taken as read, without conversion.
     applySettings(*this, record, {21, 86, 87});
@@ -235,7 +235,6 @@ bool Form57::applymazefile(MazefileReader reader, int example, const std::functi
         platform.messageBox("Error: a maze color in the file is also a color of the drawing. "
                             "The program goes on with the maze color it had, or with white.");
     if (!unwritten.empty()) reportfilefailure(unwritten);
-    return true;
 }
 
 void Form57::mazefileticks() {

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "files/settings_record.h"
 #include "shell/form57.h"
 
 namespace tarnwick {
@@ -39,11 +40,11 @@ void Form57::useexample(int number) {
         platform.messageBox("Error: can't find file.");
         return;
     }
-    const bool loaded = applymazefile(MazefileReader::ExampleCommand, number, [this] {
-        examplerestore();
-        ui.setEnabled("nrefresh", false);
-    });
-    if (!loaded) return;
+    const std::optional<SettingsRecord> record = readmazefilerecord();
+    if (!record) return;
+    examplerestore();
+    ui.setEnabled("nrefresh", false);
+    applymazefile(*record, MazefileReader::ExampleCommand, number);
     finishexampleload(number);
     // The example's picture goes on the window when this drawing stage ends.
     examplepending = 1;
@@ -59,7 +60,10 @@ void Form57::makefirstdemo() {
         platform.messageBox("Error: can't find file.");
         return;
     }
-    if (!applymazefile(MazefileReader::FirstExample, number, [this] { examplerestore(); })) return;
+    const std::optional<SettingsRecord> record = readmazefilerecord();
+    if (!record) return;
+    examplerestore();
+    applymazefile(*record, MazefileReader::FirstExample, number);
     finishexampleload(number);
 }
 

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "files/name_rule.h"
+#include "files/settings_record.h"
 #include "shell/form57.h"
 #include "shell/shell_values.h"
 
@@ -32,11 +33,11 @@ bool Form57::loaddrawingfiles(const std::string& name) {
         platform.messageBox("Error: can't find bitmap.");
         return false;
     }
-    const bool applied = applymazefile(MazefileReader::LoadPanel, 0, [this, &picture] {
-        canvas.setBackPicture(*picture);
-        files.close(2);
-    });
-    if (!applied) return false;
+    const std::optional<SettingsRecord> record = readmazefilerecord();
+    if (!record) return false;
+    canvas.setBackPicture(*picture);
+    files.close(2);
+    applymazefile(*record, MazefileReader::LoadPanel, 0);
     if (mazekind >= 0 && mazekind <= 2) ui.setWindowCaption(drawingcaption(mazekind));
     afterloadsteps();
     // The loaded picture is the drawing now, not the example's.

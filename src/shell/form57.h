@@ -24,6 +24,8 @@
 
 namespace tarnwick {
 
+struct SettingsRecord;  // a mazefile's first line, read and applied by the files' procedures
+
 // The program's window object: the one state, the window's canvas, menus and
 // controls, and every procedure. Each subsystem declares its procedures in its
 // own procedures.inc and defines them in its own folder.

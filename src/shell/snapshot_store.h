@@ -40,12 +40,12 @@ public:
     }
 
     // Other pictures (the built-in drawings) are read by name like any file the
-    // user may have put there, so no copy of them is kept. The image imageOf
-    // handed out is shared, any other picture copied.
+    // user may have put there, so no copy of them is kept.
+    void keep(const std::string& fileName, Shared picture) {
+        if (readBack(fileName)) copies_[fileName] = std::move(picture);
+    }
     void keep(const std::string& fileName, const Picture& picture) {
-        if (!readBack(fileName)) return;
-        Shared last = lastImage_.lock();
-        copies_[fileName] = last.get() == &picture ? std::move(last) : std::make_shared<const Picture>(picture);
+        if (readBack(fileName)) copies_[fileName] = std::make_shared<const Picture>(picture);
     }
     Shared copy(const std::string& fileName) const {
         const auto it = copies_.find(fileName);

@@ -11,14 +11,21 @@ void Form57::reportfilefailure(const std::string& fileName) {
                             "\" in the current directory. The program goes on with its own copies.");
 }
 
-void Form57::savepicturefile(const Picture& picture, const std::string& fileName) {
-    const bool written = platform.savePicture(picture, fileName);
-    snapshots.keep(fileName, picture);
-    if (!written) reportfilefailure(fileName);
+void Form57::writepicturefile(const Picture& picture, const std::string& fileName) {
+    if (!platform.savePicture(picture, fileName)) reportfilefailure(fileName);
 }
 
-// The store shares the image it handed out rather than copying it.
-void Form57::savesnapshot(const std::string& fileName) { savepicturefile(*snapshots.imageOf(canvas), fileName); }
+void Form57::savepicturefile(const Picture& picture, const std::string& fileName) {
+    writepicturefile(picture, fileName);
+    snapshots.keep(fileName, picture);
+}
+
+// The store keeps the image it handed out, shared rather than copied.
+void Form57::savesnapshot(const std::string& fileName) {
+    SnapshotStore::Shared image = snapshots.imageOf(canvas);
+    writepicturefile(*image, fileName);
+    snapshots.keep(fileName, std::move(image));
+}
 
 void Form57::savedrawingsnapshots() {
     savesnapshot(snapshot::cleandrawing);

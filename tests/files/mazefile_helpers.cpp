@@ -61,7 +61,7 @@ std::string plainSections(long code) {
 
 void applyMazefile(Form57& form, const std::string& name) {
     ASSERT_TRUE(form.files.open(1, name, FileMode::Input));
-    form.applymazefile(Form57::MazefileReader::LoadPanel, 0);
+    if (const auto record = form.readmazefilerecord()) form.applymazefile(*record, Form57::MazefileReader::LoadPanel, 0);
 }
 
 }  // namespace tarnwick::test

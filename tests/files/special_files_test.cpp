@@ -13,6 +13,7 @@
 #include "example_settings.h"
 #include "files/name_rule.h"
 #include "files/pattern_sections.h"
+#include "files/settings_record.h"
 #include "mazefile_helpers.h"
 #include "platform/plain_file.h"
 #include "support/headless_program.h"
@@ -241,7 +242,8 @@ TEST_F(DrawingFiles, APatternFileCutShortByAFullDiskIsNotLoaded) {
     rlimit small = before;
     small.rlim_cur = 64;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    program.form.applymazefile(Form57::MazefileReader::LoadPanel, 0);
+    if (const auto record = program.form.readmazefilerecord())
+        program.form.applymazefile(*record, Form57::MazefileReader::LoadPanel, 0);
     ::setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(lastMessage(), "Error: can't use the file \"Left.pt\" in the current directory. The program goes on with its own copies.");

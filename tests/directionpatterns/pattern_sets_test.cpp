@@ -170,7 +170,7 @@ TEST_F(PatternSets, ASetOfAnotherKindIsNeitherListedNorLoaded) {
     f.Text6_KeyDown(27);
     writeKind(2, resetLeft, resetRight, resetUp, resetDown);
     load("flat");
-    EXPECT_EQ(messages().back(), "Error: can't find file.");
+    EXPECT_EQ(program.platform.lastMessage(), "Error: can't find file.");
     EXPECT_EQ(fileBytes("3dLeft.pt"), resetLeft);
     f.mazekind = 0;
     f.commandtaken = 0;
@@ -197,10 +197,10 @@ TEST_F(PatternSets, NamesReachingOutsideTheDirectoryAreRefused) {
         const std::size_t shown = messages().size();
         save(name);
         ASSERT_EQ(messages().size(), shown + 1);
-        EXPECT_EQ(messages().back(), "Error: bad file name.");
+        EXPECT_EQ(program.platform.lastMessage(), "Error: bad file name.");
         load(name);
         ASSERT_EQ(messages().size(), shown + 2);
-        EXPECT_EQ(messages().back(), "Error: can't find file.");
+        EXPECT_EQ(program.platform.lastMessage(), "Error: can't find file.");
         EXPECT_EQ(fileBytes("Left.pt"), resetLeft);
         EXPECT_FALSE(f.ui.control("Text6").visible);
         EXPECT_EQ(f.panelopen, 0);
@@ -213,7 +213,7 @@ TEST_F(PatternSets, ASetThatCannotBeCreatedShowsItsMessage) {
     fs::create_directory("taken.pat");
     f.nodrawing = 0;
     save("taken");
-    EXPECT_EQ(messages().back(), "Error: bad file name.");
+    EXPECT_EQ(program.platform.lastMessage(), "Error: bad file name.");
     EXPECT_FALSE(f.ui.control("Text5").visible);
     EXPECT_EQ(f.nodrawing, 0);
     EXPECT_EQ(f.paused, 0);
@@ -227,7 +227,7 @@ TEST_F(PatternSets, ASetThatCannotBeWrittenWholeIsReportedAndRemoved) {
     writeKind(0, resetLeft, resetRight, resetUp, resetDown);
     save("full");
     ASSERT_FALSE(messages().empty());
-    EXPECT_EQ(messages().back(), "Error: bad file name.");
+    EXPECT_EQ(program.platform.lastMessage(), "Error: bad file name.");
     // Only regular files are written: the device behind the name is left alone.
     EXPECT_FALSE(fs::is_regular_file("full.pat"));
 }
@@ -251,7 +251,7 @@ TEST_F(PatternSets, ASaveOnAFullDiskKeepsTheEarlierSet) {
     ::setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, oldHandler);
     ASSERT_FALSE(messages().empty());
-    EXPECT_EQ(messages().back(), "Error: bad file name.");
+    EXPECT_EQ(program.platform.lastMessage(), "Error: bad file name.");
     EXPECT_EQ(fileBytes("same.pat"), earlier);
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(".")) names.push_back(entry.path().filename().string());
@@ -288,7 +288,7 @@ TEST_F(PatternSets, APatternFileThatCannotBeReplacedIsToldOnce) {
     const std::size_t shown = messages().size();
     load("moves");
     ASSERT_EQ(messages().size(), shown + 1);
-    EXPECT_EQ(messages().back(), "Error: can't use the file \"Right.pt\" in the current directory. "
+    EXPECT_EQ(program.platform.lastMessage(), "Error: can't use the file \"Right.pt\" in the current directory. "
                                  "The program goes on with its own copies.");
     EXPECT_EQ(fileBytes("Left.pt"), "3\r\n9999,88\r\n");
     EXPECT_TRUE(fs::is_directory("Right.pt"));
@@ -389,7 +389,7 @@ TEST_F(PatternSetsInTheEditor, LoadReplacesTheEditedPattern) {
 
 TEST_F(PatternSetsInTheEditor, AFailedLoadStillRestartsTheEditor) {
     load("missing");
-    EXPECT_EQ(messages().back(), "Error: can't find file.");
+    EXPECT_EQ(program.platform.lastMessage(), "Error: can't find file.");
     EXPECT_EQ(fileBytes("up.pt"), lines({"3", "3", "9999,88"}));
     EXPECT_EQ(f.programmode, -2);
 }

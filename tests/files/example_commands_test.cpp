@@ -104,7 +104,7 @@ TEST_F(ExampleCommands, AMissingSettingsFileChangesNothing) {
     f.paused = 1;
     const auto before = recordTexts(f);
     choose(3);
-    EXPECT_EQ(program.platform.messages().back(), "Error: can't find file.");
+    EXPECT_EQ(program.platform.lastMessage(), "Error: can't find file.");
     EXPECT_EQ(recordTexts(f), before);
     EXPECT_EQ(f.exampledrawing, 1);
     EXPECT_EQ(f.paused, 1);
@@ -132,7 +132,7 @@ TEST_F(ExampleCommands, FirstExampleWithoutItsFileLeavesTheModeForMazeMaking) {
     f.exampledrawing = 2;
     f.programmode = 1;
     f.makefirstdemo();
-    EXPECT_EQ(program.platform.messages().back(), "Error: can't find file.");
+    EXPECT_EQ(program.platform.lastMessage(), "Error: can't find file.");
     EXPECT_EQ(f.programmode, 1);
 }
 

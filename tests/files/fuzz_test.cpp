@@ -87,7 +87,7 @@ TEST_F(Fuzz, RandomBitmapsAreRefusedOrLoadedWhole) {
         f.importdrawing_Click();
         f.ui.setControlText("importbox", "fuzz");
         f.importbitmap(13);
-        ASSERT_EQ(program.platform.messages().back(), "Error: can't find bitmap.");
+        ASSERT_EQ(program.platform.lastMessage(), "Error: can't find bitmap.");
         ASSERT_EQ(f.picturedrawing, picturedrawing);
         ASSERT_TRUE(f.canvas.image() == before);
     }

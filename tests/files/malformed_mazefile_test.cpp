@@ -217,7 +217,7 @@ protected:
     void expectNothingChanged(const std::vector<std::string>& record, const Picture& window) {
         Form57& f = program.form;
         ASSERT_FALSE(program.platform.messages().empty());
-        EXPECT_EQ(program.platform.messages().back(), "Error: can't find file.");
+        EXPECT_EQ(program.platform.lastMessage(), "Error: can't find file.");
         EXPECT_EQ(recordTexts(f), record);
         for (int section = 1; section <= sectionCount; ++section)
             EXPECT_EQ(fileBytes(sectionPatternFile(section)), "7\r\n9999,88\r\n") << "section " << section;

@@ -87,7 +87,7 @@ TEST_F(SavePanelNames, SaveUnderTheNameOrRefuse) {
             fs::remove(std::string(t.name) + ".bmp");
         } else {
             ASSERT_EQ(program.platform.messages().size(), messages + 1);
-            EXPECT_EQ(program.platform.messages().back(), "Error: bad file name.");
+            EXPECT_EQ(program.platform.lastMessage(), "Error: bad file name.");
             EXPECT_EQ(filesIn("."), before);
         }
         // Every Enter closes the panel.
@@ -108,7 +108,7 @@ TEST_F(SavePanelNames, PatternSetsRefuseStemsOfDotsAlone) {
         f.ui.setControlText("Text5", typed);
         const int before = filesIn(".");
         f.Text5_KeyDown(13);
-        EXPECT_EQ(program.platform.messages().back(), "Error: bad file name.");
+        EXPECT_EQ(program.platform.lastMessage(), "Error: bad file name.");
         EXPECT_EQ(filesIn("."), before);
         EXPECT_FALSE(fs::exists(".pat"));
     }
@@ -119,11 +119,11 @@ TEST_F(SavePanelNames, LoadAndImportRefuseNamesOutsideTheDirectoryWithTheirOwnMe
     f.ldrawing_Click();
     f.ui.setControlText("loadbox", "sub/castle");
     f.loaddrawing(13);
-    EXPECT_EQ(program.platform.messages().back(), "Error: can't find file.");
+    EXPECT_EQ(program.platform.lastMessage(), "Error: can't find file.");
     f.importdrawing_Click();
     f.ui.setControlText("importbox", "/tmp/castle");
     f.importbitmap(13);
-    EXPECT_EQ(program.platform.messages().back(), "Error: can't find bitmap.");
+    EXPECT_EQ(program.platform.lastMessage(), "Error: can't find bitmap.");
     EXPECT_FALSE(f.ui.control("importbox").visible);
 }
 

@@ -93,7 +93,7 @@ TEST_F(DrawingPanels, FailedSaveKeepsTheEarlierFiles) {
     fs::create_directory("castle.bmp");  // the picture cannot take its place
     open(panels[0]);
     type(panels[0], "castle", 13);
-    EXPECT_EQ(program.platform.messages().back(), "Error: bad file name.");
+    EXPECT_EQ(program.platform.lastMessage(), "Error: bad file name.");
     EXPECT_EQ(fileBytes("castle.maze"), "the earlier drawing");
     EXPECT_EQ(savingTemporariesIn("."), 0);
 }
@@ -119,7 +119,7 @@ TEST_F(DrawingPanels, ImportOfAMissingPictureChangesNothing) {
     f.picturedrawing = 0;
     open(panels[1]);
     type(panels[1], "nothing", 13);
-    EXPECT_EQ(program.platform.messages().back(), "Error: can't find bitmap.");
+    EXPECT_EQ(program.platform.lastMessage(), "Error: can't find bitmap.");
     EXPECT_EQ(f.picturedrawing, 0);
     EXPECT_EQ(f.canvas.point(10, 10), 0x0000FF);
     EXPECT_FALSE(shown(panels[1]));
@@ -168,7 +168,7 @@ TEST_F(DrawingPanels, LoadWithoutItsPictureChangesNothing) {
     g.ldrawing_Click();
     g.ui.setControlText("loadbox", "station");
     g.loaddrawing(13);
-    EXPECT_EQ(other.platform.messages().back(), "Error: can't find bitmap.");
+    EXPECT_EQ(other.platform.lastMessage(), "Error: can't find bitmap.");
     EXPECT_EQ(recordTexts(g), before);
     EXPECT_EQ(fileBytes("Left.pt"), "4\r\n9999,88\r\n");
     EXPECT_FALSE(g.ui.control("loadbox").visible);
@@ -178,7 +178,7 @@ TEST_F(DrawingPanels, LoadWithoutItsPictureChangesNothing) {
 TEST_F(DrawingPanels, LoadOfAMissingMazefile) {
     open(panels[2]);
     type(panels[2], "", 13);
-    EXPECT_EQ(program.platform.messages().back(), "Error: can't find file.");
+    EXPECT_EQ(program.platform.lastMessage(), "Error: can't find file.");
     EXPECT_FALSE(shown(panels[2]));
 }
 

@@ -90,7 +90,7 @@ TEST_F(LoadedPassageColours, NoAreaColourBecomesAPassageColour) {
         }
         ASSERT_EQ(program.platform.messages().size(), messages + (c.told ? 1 : 0));
         if (c.told) {
-            EXPECT_EQ(program.platform.messages().back(), refusedMessage);
+            EXPECT_EQ(program.platform.lastMessage(), refusedMessage);
         }
     }
 }
@@ -151,7 +151,7 @@ TEST_P(AreaColourInSettings, IsToldAndTheMazeIsMadeAndSolved) {
     for (int k = 1; k <= 16; ++k) EXPECT_NE(program.form.passagecolors[k], run.colour) << "passage colour " << k;
 }
 
-INSTANTIATE_TEST_SUITE_P(IssueRuns, AreaColourInSettings,
+INSTANTIATE_TEST_SUITE_P(ExamplesWithAnAreaColourForPassages, AreaColourInSettings,
                          ::testing::Values(AreaColourRun{2, 66, grey}, AreaColourRun{2, 66, lightGrey},
                                            AreaColourRun{2, 67, grey}, AreaColourRun{2, 67, lightGrey},
                                            AreaColourRun{3, 57, teal}, AreaColourRun{1, 69, lightGrey}),

@@ -176,7 +176,7 @@ TEST_F(ReplacedFiles, AnotherUsersOpenFileIsReplacedWithItsBits) {
     ASSERT_EQ(::chmod("mine.pat", 0666), 0);
     const std::optional<std::string> failed = asOrdinaryUser([&] {
         savePatternSet(program.form);
-        return program.platform.messages().empty() ? "" : program.platform.messages().back();
+        return program.platform.messages().empty() ? std::string() : program.platform.lastMessage();
     });
     if (!failed) GTEST_SKIP() << "no user other than root can be had here";
     EXPECT_EQ(*failed, "");

@@ -26,7 +26,7 @@ namespace fs = std::filesystem;
 class DrawingFiles : public HeadlessProgramTest {
 protected:
     void SetUp() override { program.form.canvas.fillBox(0, 0, 49, 49, 0x0000FF); }
-    const std::string& lastMessage() { return program.platform.messages().back(); }
+    std::string lastMessage() { return program.platform.lastMessage(); }
     std::size_t messageCount() { return program.platform.messages().size(); }
 };
 

@@ -77,6 +77,9 @@ public:
 
     // What the program showed.
     const std::vector<std::string>& messages() const { return messages_; }
+    // The last one, or a text no box shows when there was none, so that a test
+    // expecting a message fails instead of reading past the end.
+    std::string lastMessage() const { return messages_.empty() ? "(no message shown)" : messages_.back(); }
     const std::vector<Picture>& printedPages() const { return printedPages_; }
     // A printer that fails takes no page and reports the failure.
     void setPrinterFails(bool fails) { printerFails_ = fails; }

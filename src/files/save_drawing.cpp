@@ -29,7 +29,8 @@ void Form57::savedrawingfiles(const std::string& name) {
         platform.messageBox("Error: bad file name.");
         return;
     }
-    const std::string mazetemp = files.openTemporary(2, mazefile);
+    FileHandle mazelock;
+    const std::string mazetemp = files.openTemporary(2, mazefile, mazelock);
     if (mazetemp.empty()) {
         platform.messageBox("Error: bad file name.");
         return;
@@ -38,12 +39,14 @@ void Form57::savedrawingfiles(const std::string& name) {
     for (int k = 1; k <= sectionCount; ++k)
         written = writePatternSection(files, 1, sectionPatternFile(k), 2, direction) && written;
     written = files.close(2) && written;
+    // An empty owner-only file of its own that the picture's writer replaces,
+    // so that the picture is as private as that until it is ready. Each is
+    // held locked, as a temporary is while it is written.
     std::string picturetemp;
-    written = written && static_cast<bool>(createTemporaryBeside(picture, picturetemp));
-    // A name of its own for the picture's writer, which puts a new file there.
-    if (!picturetemp.empty()) removeFile(picturetemp);
-    written = written && platform.savePicture(canvas.image(), picturetemp);
-    written = written && readyToReplace(picturetemp, picture, Flush::Yes);
+    FileHandle picturelock = written ? createTemporaryBeside(picture, picturetemp) : FileHandle{};
+    written = written && picturelock && platform.savePicture(canvas.image(), picturetemp);
+    picturelock = written ? lockTemporary(picturetemp) : FileHandle{};
+    written = written && picturelock && readyToReplace(picturelock.fd(), picture, Flush::Yes);
     std::string kept;
     bool moved = false;
     if (written && keepAside(picture, kept)) {

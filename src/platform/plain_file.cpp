@@ -5,8 +5,11 @@
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,11 +44,63 @@ bool copyRest(int from, int to) {
 }
 
 // O_NONBLOCK keeps open() from waiting on a FIFO; a regular file ignores it.
-FileHandle openChecked(const std::string& name, int flags) {
+FileHandle openChecked(const std::string& name, int flags, mode_t bits = 0666) {
     if (name.empty()) return {};
-    FileHandle handle(::open(name.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666));
+    FileHandle handle(::open(name.c_str(), flags | O_NONBLOCK | O_CLOEXEC, bits));
     if (!handle || !isRegular(handle.fd())) return {};
     return handle;
+}
+
+constexpr char temporaryPrefix[] = ".tarnwick-";
+constexpr std::size_t temporaryTagSize = 6;
+
+// "dir/" for "dir/name", empty for a name in the current directory.
+std::string directoryPart(const std::string& name) {
+    const std::size_t slash = name.rfind('/');
+    return slash == std::string::npos ? "" : name.substr(0, slash + 1);
+}
+
+// The lock every run holds on its open temporaries. False only when another
+// open file holds it, or the file lost its name meanwhile (a starting run's
+// clean-up took it); a file system without locks leaves the file unlocked.
+bool lockAlone(int fd) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) return false;
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 && info.st_nlink > 0;
+}
+
+// Read where the system shows it: umask() reads it only by changing it, which
+// another thread creating a file meanwhile would meet.
+mode_t creationMask() {
+    if (const auto status = readRegularFileStart("/proc/self/status", 4096)) {
+        const std::size_t at = status->find("\nUmask:");
+        if (at != std::string::npos)
+            return static_cast<mode_t>(std::strtoul(status->c_str() + at + 7, nullptr, 8)) & 0777;
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+// The old file's bits for its replacement `fd`, less what would reach others
+// through an owner or group the new file did not keep: set-id bits for the
+// new owner, and group bits beyond what the old file gave everyone.
+mode_t keptBits(int fd, const struct stat& old) {
+    struct stat now {};
+    const bool known = ::fstat(fd, &now) == 0;
+    mode_t bits = old.st_mode & 07777;
+    if (!known || now.st_uid != old.st_uid) bits &= ~mode_t(06000);
+    if (!known || now.st_gid != old.st_gid) bits = (bits & ~mode_t(02070)) | (bits & 070 & ((old.st_mode & 07) << 3));
+    return bits;
+}
+
+// Only the owner of the file or of the sticky directory, or root, may move it.
+bool stickyDirectoryKeeps(const std::string& name, const struct stat& file) {
+    const std::string directory = directoryPart(name);
+    struct stat info {};
+    if (::stat(directory.empty() ? "." : directory.c_str(), &info) != 0) return false;
+    const uid_t user = ::geteuid();
+    return (info.st_mode & S_ISVTX) && user != 0 && file.st_uid != user && info.st_uid != user;
 }
 
 }  // namespace
@@ -68,6 +123,11 @@ int FileHandle::release() {
     return fd;
 }
 
+bool FileHandle::close() {
+    const int fd = release();
+    return fd < 0 || ::close(fd) == 0;
+}
+
 FileHandle openRegularForReading(const std::string& name) { return openChecked(name, O_RDONLY); }
 
 FileHandle createNewFile(const std::string& name) {
@@ -75,26 +135,63 @@ FileHandle createNewFile(const std::string& name) {
 }
 
 FileHandle createTemporaryBeside(const std::string& target, std::string& name) {
-    const std::size_t slash = target.rfind('/');
-    const std::string directory = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+    const std::string directory = directoryPart(target);
     // A taken name is another run's or a leftover: a fresh draw misses it, and
     // a directory where a hundred draws all meet a name is not one to write in.
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string candidate = directory + ".tarnwick-" + randomTag();
-        FileHandle handle = createNewFile(candidate);
-        if (handle) {
-            name = candidate;
-            return handle;
+        const std::string candidate = directory + temporaryPrefix + randomTag();
+        FileHandle handle = openChecked(candidate, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0600);
+        if (!handle) {
+            if (errno != EEXIST) break;
+            continue;
         }
-        if (errno != EEXIST) break;
+        // A starting run's clean-up that locked it first removes it: another draw.
+        // Owner-only whatever the umask, so that the writer can still replace it.
+        if (!lockAlone(handle.fd())) continue;
+        if (::fchmod(handle.fd(), 0600) != 0) {
+            removeFile(candidate);
+            break;
+        }
+        name = candidate;
+        return handle;
     }
     return {};
+}
+
+FileHandle shareLock(const FileHandle& file) { return FileHandle(::fcntl(file.fd(), F_DUPFD_CLOEXEC, 0)); }
+
+FileHandle lockTemporary(const std::string& name) {
+    FileHandle handle = openChecked(name, O_RDONLY | O_NOFOLLOW);
+    if (handle && !lockAlone(handle.fd())) return {};
+    return handle;
+}
+
+// Locks are taken without waiting: one that is held marks a live run's file. A
+// file this user may not open stays, as does one that changed under its name.
+void removeLeftoverTemporaries(const std::string& directory) {
+    DIR* const listing = ::opendir(directory.c_str());
+    if (!listing) return;
+    const std::string prefix = directory + "/";
+    constexpr std::size_t nameSize = sizeof temporaryPrefix - 1 + temporaryTagSize;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string tail = entry->d_name;
+        if (tail.size() != nameSize || tail.rfind(temporaryPrefix, 0) != 0) continue;
+        const std::string name = prefix + tail;
+        const FileHandle file = openChecked(name, O_RDONLY | O_NOFOLLOW);
+        if (!file || ::flock(file.fd(), LOCK_EX | LOCK_NB) != 0) continue;
+        struct stat opened {}, named {};
+        if (::fstat(file.fd(), &opened) == 0 && ::lstat(name.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
+            opened.st_ino == named.st_ino)
+            removeFile(name);
+    }
+    ::closedir(listing);
 }
 
 bool mayReplace(const std::string& name) {
     if (name.empty()) return false;
     struct stat info {};
     if (::lstat(name.c_str(), &info) != 0) return errno == ENOENT;
+    if (stickyDirectoryKeeps(name, info)) return false;
     if (S_ISLNK(info.st_mode)) return !existsAsNonRegular(name);
     // The effective ids decide, as they do for an open; root may write anything.
     return S_ISREG(info.st_mode) && ::faccessat(AT_FDCWD, name.c_str(), W_OK, AT_EACCESS) == 0;
@@ -118,23 +215,31 @@ FileHandle openReplacementWithContent(const std::string& target, std::string& na
 }
 
 bool readyToReplace(int fd, const std::string& target, Flush flush) {
-    struct stat info {};
-    if (::lstat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
-        // Owner and group only where the process may give them: an ordinary
-        // user gets a group of their own, and the file then stays theirs.
-        if (::fchown(fd, info.st_uid, info.st_gid) != 0) {
-            if (errno != EPERM) return false;
-            if (::fchown(fd, static_cast<uid_t>(-1), info.st_gid) != 0 && errno != EPERM) return false;
-        }
-        // After the owner: a change of owner clears the set-id bits.
-        if (::fchmod(fd, info.st_mode & 07777) != 0) return false;
+    struct stat old {};
+    mode_t bits = 0666 & ~creationMask();
+    if (::lstat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        // Owner and group where the process may give them, whatever stops it: an
+        // ordinary user, a group the user is not in, an owner a user namespace
+        // does not map. The file then stays as it was made.
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0) (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+        bits = keptBits(fd, old);
+    } else if (S_ISLNK(old.st_mode) && ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        // The link is replaced, its file left to its owner: the new file is the
+        // saver's, as private as the one the link led to.
+        bits = keptBits(fd, old);
     }
+    // After the owner: a change of owner clears the set-id bits.
+    if (::fchmod(fd, bits) != 0) return false;
     return flush == Flush::No || ::fsync(fd) == 0;
 }
 
-bool readyToReplace(const std::string& file, const std::string& target, Flush flush) {
-    const FileHandle handle = openChecked(file, O_RDONLY | O_NOFOLLOW);
-    return handle && readyToReplace(handle.fd(), target, flush);
+bool finishReplacement(FileHandle& file, const std::string& temporary, const std::string& target, bool written,
+                       Flush flush) {
+    const FileHandle lock = shareLock(file);
+    written = written && file && readyToReplace(file.fd(), target, flush);
+    written = file.close() && written && replaceName(temporary, target);
+    if (!written) removeFile(temporary);
+    return written;
 }
 
 std::optional<std::string> readRegularFile(const std::string& name, std::size_t maxBytes) {

@@ -19,6 +19,9 @@ public:
     int fd() const { return fd_; }
     explicit operator bool() const { return fd_ >= 0; }
     int release();
+    // Closes it now. False when the close reports an error: a write that only
+    // fails at the end (a network file system, a quota) is known there.
+    bool close();
 
 private:
     int fd_ = -1;
@@ -36,13 +39,28 @@ FileHandle createNewFile(const std::string& name);
 // takes the target's place, under a short name of its own (".tarnwick-" and six
 // random characters), so that a name as long as the system allows still has
 // one and what a killed run left behind is never in the way. Never opened
-// through an existing name. `name` receives the name.
+// through an existing name. `name` receives the name. Only its owner may read
+// it until readyToReplace, and it is locked while open (see
+// removeLeftoverTemporaries).
 FileHandle createTemporaryBeside(const std::string& target, std::string& name);
+
+// A second descriptor of the same open file: it keeps the file's lock after
+// the first one is closed.
+FileHandle shareLock(const FileHandle& file);
+
+// Opens a temporary that was written by name, taking its lock; nothing when
+// another run holds it or took it away.
+FileHandle lockTemporary(const std::string& name);
+
+// Removes from `directory` the temporaries that no open file locks: what runs
+// that ended before their writes did left behind.
+void removeLeftoverTemporaries(const std::string& directory);
 
 // True when a new file may take the place of `name`: nothing is there, a link is
 // there (it is replaced, whatever it leads to stays as it is) that leads to no
 // directory or device, or a regular file that the user may write. A rename asks
-// only the directory, so the file's own protection is asked here.
+// only the directory, so the file's own protection is asked here; and in a
+// sticky directory only the owner of the file or of the directory may replace it.
 bool mayReplace(const std::string& name);
 
 // createTemporaryBeside for a target that mayReplace allows; refused otherwise.
@@ -52,13 +70,20 @@ FileHandle openReplacement(const std::string& target, std::string& name);
 // saves are, the program's scratch files need not be.
 enum class Flush { No, Yes };
 
-// Makes the written file `fd` ready to take the place of `target`: it gets the
-// permission bits of the regular file there and, where the process may set them,
-// its owner and group (a new name keeps the bits it was created with); with
-// Flush::Yes it is on the disk. False when either fails.
+// Makes the written file `fd` ready to take the place of `target`. Where the
+// process may set them it gets the owner and group of the regular file there,
+// and always its permission bits, less what would now reach others: set-id
+// bits when the owner was not kept, and group bits beyond what the old file
+// gave everyone when the group was not kept. A link's file gets the bits of
+// the regular file it leads to; a new name gets 0666 less the umask. With
+// Flush::Yes it is on the disk. False when the bits or the flush fail.
 bool readyToReplace(int fd, const std::string& target, Flush flush);
-// The same for a file written by name, which is not opened through a link.
-bool readyToReplace(const std::string& file, const std::string& target, Flush flush);
+
+// Puts the temporary `file`, written whole when `written`, in the place of
+// `target`: readyToReplace, a checked close, then the rename, with its lock
+// held until it has the name. Anything that fails removes the temporary.
+bool finishReplacement(FileHandle& file, const std::string& temporary, const std::string& target, bool written,
+                       Flush flush);
 
 // openReplacement for a file to be added to: the new file starts with what the
 // regular file `target` holds, and is empty when nothing has the name; a link

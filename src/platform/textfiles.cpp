@@ -122,13 +122,14 @@ bool TextFiles::openServed(Slot& s, Copy& copy, const std::string& fileName, Fil
     return !s.failed;
 }
 
-std::string TextFiles::openTemporary(int number, const std::string& target) {
+std::string TextFiles::openTemporary(int number, const std::string& target, FileHandle& lock) {
     Slot* s = slot(number);
     if (!s) return {};
     close(number);
     std::string name;
     FileHandle file = openReplacement(target, name);
     if (!file) return {};
+    lock = shareLock(file);
     s->file = std::move(file);
     s->mode = FileMode::Create;
     s->temporary = name;
@@ -145,12 +146,14 @@ static Flush flushFor(const std::string& fileName) { return endsWith(fileName, "
 bool TextFiles::finish(Slot& s) {
     if (s.mode == FileMode::Input) return true;
     bool written = s.file && !s.failed;
-    if (!s.temporary.empty()) written = written && readyToReplace(s.file.fd(), s.name, flushFor(s.name));
-    s.file = FileHandle{};
-    // A temporary of openTemporary is moved in by whoever asked for it.
-    if (!s.temporary.empty() && s.mode != FileMode::Create) {
-        written = written && replaceName(s.temporary, s.name);
-        if (!written) removeFile(s.temporary);
+    if (s.temporary.empty()) {
+        written = s.file.close() && written;
+    } else if (s.mode == FileMode::Create) {
+        // A temporary of openTemporary is moved in by whoever asked for it.
+        written = written && readyToReplace(s.file.fd(), s.name, flushFor(s.name));
+        written = s.file.close() && written;
+    } else {
+        written = finishReplacement(s.file, s.temporary, s.name, written, flushFor(s.name));
     }
     if (s.copy && written) {
         s.copy->text.reset();

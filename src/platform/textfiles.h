@@ -59,10 +59,11 @@ public:
     // Opens a new file beside `target` for writing (see openReplacement) and
     // returns its name; empty when none could be created. Closing the number
     // makes it ready to take the target's place (see readyToReplace), which the
-    // caller then gives it.
-    std::string openTemporary(int number, const std::string& target);
+    // caller then gives it, holding `lock` (see shareLock) until then.
+    std::string openTemporary(int number, const std::string& target, FileHandle& lock);
     // Closing a closed number is no error. False when anything written through
-    // the number failed, or an Output file could not take its name.
+    // the number failed, its close reported an error, or an Output file could
+    // not take its name.
     bool close(int number);
     void closeAll();
     bool isOpen(int number) const;

@@ -4,6 +4,7 @@
 
 #include "core/colours.h"
 #include "files/example_pictures.h"
+#include "platform/plain_file.h"
 #include "shell/form57.h"
 
 namespace tarnwick {
@@ -25,6 +26,8 @@ void Form57::Form_Activate() {
 void Form57::seedfromclock() { random.seed(static_cast<std::uint64_t>(std::llround(platform.clock() * 1000.0))); }
 
 void Form57::startup() {
+    // A run killed while it wrote left its temporaries beside the files it writes.
+    removeLeftoverTemporaries(".");
     seedfromclock();
     opencolors.set(17, noPixelColour);
     panelflagsrestore();

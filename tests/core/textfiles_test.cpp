@@ -7,15 +7,22 @@
 #include <limits>
 #include <string>
 
+#include "failing_close.h"
+#include "platform/picture_files.h"
 #include "platform/textfiles.h"
 #include "support/headless_work_dir.h"
 
+#include <csignal>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tarnwick {
 namespace {
 
 namespace fs = std::filesystem;
+using test::closeFailurePending;
+using test::failNextClose;
 
 // Each test works in a directory of its own; the file name is relative, as the program's are.
 class TextFilesTest : public ::testing::Test {
@@ -245,18 +252,19 @@ TEST_F(TextFilesTest, NewFilesNeverReuseAName) {
     fs::create_symlink("target", "castle.maze.saving");
     EXPECT_FALSE(files.open(1, "castle.maze.saving", FileMode::Create));
     fs::create_directory("sub");
-    const std::string temporary = files.openTemporary(1, "sub/castle.maze");
+    FileHandle lock;
+    const std::string temporary = files.openTemporary(1, "sub/castle.maze", lock);
     EXPECT_EQ(temporary.size(), std::string("sub/.tarnwick-123456").size());
     EXPECT_EQ(temporary.rfind("sub/.tarnwick-", 0), 0u) << temporary;
     ASSERT_TRUE(files.writeLine(1, {5}));
     EXPECT_TRUE(files.close(1));
     EXPECT_EQ(contents(temporary), "5\r\n");
     EXPECT_FALSE(fs::exists("sub/castle.maze")) << "the caller moves it in";
-    EXPECT_NE(files.openTemporary(1, "sub/castle.maze"), temporary);
+    EXPECT_NE(files.openTemporary(1, "sub/castle.maze", lock), temporary);
     files.close(1);
     EXPECT_EQ(contents("target"), "keep me");
     EXPECT_TRUE(fs::is_symlink("castle.maze.saving"));
-    EXPECT_EQ(files.openTemporary(1, "nowhere/castle.maze"), "");
+    EXPECT_EQ(files.openTemporary(1, "nowhere/castle.maze", lock), "");
     EXPECT_FALSE(files.isOpen(1));
 }
 
@@ -282,6 +290,138 @@ TEST_F(TextFilesTest, AppendReplacesTheFileWhole) {
     EXPECT_TRUE(files.close(1));
     EXPECT_EQ(contents("new.pt"), "1\r\n");
     EXPECT_EQ(test::savingTemporariesIn("."), 0) << "a temporary was left";
+}
+
+// ---- the temporaries that replace a file ----
+
+mode_t bitsOf(const std::string& name) {
+    struct stat info {};
+    ::lstat(name.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+std::vector<std::string> temporariesHere() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator("."))
+        if (entry.path().filename().string().rfind(".tarnwick-", 0) == 0) names.push_back(entry.path().string());
+    return names;
+}
+
+class ScopedUmask {
+public:
+    explicit ScopedUmask(mode_t mask) : previous_(::umask(mask)) {}
+    ~ScopedUmask() { ::umask(previous_); }
+
+private:
+    mode_t previous_;
+};
+
+// However open the umask and the file it replaces, a temporary is its owner's
+// alone while it is written; it takes the file's bits, or for a new name the
+// umask's, only when it is complete.
+TEST_F(TextFilesTest, ATemporaryIsOwnerOnlyUntilItTakesItsName) {
+    const ScopedUmask open(0);
+    const struct {
+        const char* name;
+        FileMode mode;
+        mode_t earlier;  // 0: no file yet
+        mode_t done;
+    } cases[] = {{"shared.maze", FileMode::Output, 0644, 0644},
+                 {"shared.pt", FileMode::Append, 0604, 0604},
+                 {"private.maze", FileMode::Output, 0600, 0600},
+                 {"new.maze", FileMode::Output, 0, 0666}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.earlier) {
+            writeRaw(c.name, "earlier\r\n");
+            ASSERT_EQ(::chmod(c.name, c.earlier), 0);
+        }
+        ASSERT_TRUE(files.open(1, c.name, c.mode));
+        ASSERT_TRUE(files.writeLine(1, {7}));
+        const std::vector<std::string> written = temporariesHere();
+        ASSERT_EQ(written.size(), 1u);
+        EXPECT_EQ(bitsOf(written[0]), 0600u);
+        EXPECT_TRUE(files.close(1));
+        EXPECT_EQ(bitsOf(c.name), c.done);
+    }
+    EXPECT_TRUE(temporariesHere().empty());
+}
+
+// A close that reports an error is a failed write, whichever way the file was
+// opened: the earlier file stays and no temporary is left.
+TEST_F(TextFilesTest, AFailedCloseIsAFailedWrite) {
+    for (const FileMode mode : {FileMode::Output, FileMode::Append}) {
+        writeRaw("up.pt", "3\r\n");
+        ASSERT_TRUE(files.open(1, "up.pt", mode));
+        ASSERT_TRUE(files.writeLine(1, {4}));
+        failNextClose("/.tarnwick-");
+        EXPECT_FALSE(files.close(1));
+        EXPECT_FALSE(closeFailurePending());
+        EXPECT_EQ(contents("up.pt"), "3\r\n");
+    }
+    EXPECT_TRUE(temporariesHere().empty());
+    ASSERT_TRUE(files.open(1, "new.txt", FileMode::Create));
+    ASSERT_TRUE(files.writeLine(1, {4}));
+    failNextClose("/new.txt");
+    EXPECT_FALSE(files.close(1));
+    FileHandle lock;
+    ASSERT_NE(files.openTemporary(1, "castle.maze", lock), "");
+    ASSERT_TRUE(files.writeLine(1, {4}));
+    failNextClose("/.tarnwick-");
+    EXPECT_FALSE(files.close(1));
+    EXPECT_FALSE(closeFailurePending());
+}
+
+// The picture's writer checks its close as well.
+TEST_F(TextFilesTest, AFailedCloseFailsAPictureSave) {
+    writeRaw("drawing1.bmp", "earlier");
+    Picture picture(4, 3);
+    failNextClose("/.tarnwick-");
+    EXPECT_FALSE(savePictureFile(picture, "drawing1.bmp"));
+    EXPECT_FALSE(closeFailurePending());
+    EXPECT_EQ(contents("drawing1.bmp"), "earlier");
+    EXPECT_TRUE(temporariesHere().empty());
+    EXPECT_TRUE(savePictureFile(picture, "drawing1.bmp"));
+}
+
+// A temporary that another run has open stays; once that run is killed, the
+// next clean-up removes it. Links and other names are never touched.
+TEST_F(TextFilesTest, ACleanUpRemovesOnlyTheTemporariesOfEndedRuns) {
+    writeRaw("target", "keep me");
+    fs::create_symlink("target", ".tarnwick-linked");
+    writeRaw(".tarnwick-longer1", "not one of ours");
+    writeRaw(".tarnwick-AbC123", "left by a run long gone");
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t writer = ::fork();
+    ASSERT_NE(writer, -1);
+    if (writer == 0) {
+        TextFiles own;
+        const bool opened = own.open(1, "up.pt", FileMode::Append) && own.writeLine(1, {3});
+        ::write(ready[1], opened ? "y" : "n", 1);
+        ::pause();  // until killed, the file half written
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    char opened = 0;
+    ASSERT_EQ(::read(ready[0], &opened, 1), 1);
+    ::close(ready[0]);
+    EXPECT_EQ(opened, 'y');
+    // The same process holding a temporary through another descriptor counts as live too.
+    FileHandle lock;
+    const std::string mine = files.openTemporary(2, "castle.maze", lock);
+    ASSERT_NE(mine, "");
+    removeLeftoverTemporaries(".");
+    EXPECT_FALSE(fs::exists(".tarnwick-AbC123"));
+    EXPECT_EQ(temporariesHere().size(), 4u) << "the live run's, this one's, the link and the other name";
+    ::kill(writer, SIGKILL);
+    ASSERT_EQ(::waitpid(writer, nullptr, 0), writer);
+    removeLeftoverTemporaries(".");
+    EXPECT_EQ(temporariesHere().size(), 3u) << "this one's, the link and the other name";
+    EXPECT_TRUE(fs::exists(mine));
+    EXPECT_TRUE(fs::is_symlink(".tarnwick-linked"));
+    EXPECT_EQ(contents("target"), "keep me");
+    EXPECT_FALSE(fs::exists("up.pt"));
 }
 
 // ---- files served from memory ----

@@ -6,9 +6,14 @@
 // their own, which a killed run's leftovers never block.
 #include <fcntl.h>
 #include <grp.h>
+#include <sched.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
 
 #include <filesystem>
 #include <functional>
@@ -19,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include "support/headless_program.h"
+#include "platform/plain_file.h"
 #include "support/mazefile_text.h"
 
 namespace tarnwick::test {
@@ -109,10 +115,9 @@ TEST_F(ReplacedFiles, AReplacedFileKeepsItsPermissions) {
     EXPECT_EQ(savingTemporariesIn("."), 0);
 }
 
-// Runs `check` in a child process as a user other than root: the one running
-// the tests, or nobody when that is root. What failed, empty when everything
-// held; nothing when no such user can be had.
-std::optional<std::string> asOrdinaryUser(const std::function<std::string()>& check) {
+// Runs `check` in a child process after `become` made it someone else; what
+// failed, empty when everything held. Nothing when `become` could not.
+std::optional<std::string> inChild(const std::function<bool()>& become, const std::function<std::string()>& check) {
     constexpr int noUser = 77;
     int channel[2];
     if (::pipe(channel) != 0) return "no pipe";
@@ -120,13 +125,7 @@ std::optional<std::string> asOrdinaryUser(const std::function<std::string()>& ch
     if (child < 0) return "no child";
     if (child == 0) {
         ::close(channel[0]);
-        if (::geteuid() == 0) {
-            if (::chmod(".", 0777) != 0 || ::setgroups(0, nullptr) != 0 || ::setresgid(nogroup, nogroup, nogroup) != 0 ||
-                ::setresuid(nobody, nobody, nobody) != 0)
-                ::_exit(noUser);
-        }
-        // A user namespace may leave the ids of root in force.
-        if (::geteuid() == 0 || ::access("/", W_OK) == 0) ::_exit(noUser);
+        if (!become()) ::_exit(noUser);
         const std::string failed = check();
         const bool sent = ::write(channel[1], failed.data(), failed.size()) == ssize_t(failed.size());
         ::_exit(sent ? 0 : 1);
@@ -141,6 +140,224 @@ std::optional<std::string> asOrdinaryUser(const std::function<std::string()>& ch
     if (WIFEXITED(status) && WEXITSTATUS(status) == noUser) return std::nullopt;
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "the child ended with status " + std::to_string(status);
     return failed;
+}
+
+// Runs `check` in a child process as a user other than root: the one running
+// the tests, or nobody when that is root, in a directory with `directoryBits`
+// that the user may write. Nothing when no such user can be had.
+std::optional<std::string> asOrdinaryUser(const std::function<std::string()>& check, mode_t directoryBits = 0777) {
+    return inChild(
+        [directoryBits] {
+            if (::geteuid() == 0 &&
+                (::chmod(".", directoryBits) != 0 || ::setgroups(0, nullptr) != 0 ||
+                 ::setresgid(nogroup, nogroup, nogroup) != 0 || ::setresuid(nobody, nobody, nobody) != 0))
+                return false;
+            // A user namespace may leave the ids of root in force.
+            return ::geteuid() != 0 && ::access("/", W_OK) != 0;
+        },
+        check);
+}
+
+// Runs `check` as root of a user namespace of its own, where only root's ids
+// are mapped, as in a rootless container: another user's file has an owner
+// the process cannot give. Nothing where such a namespace cannot be made.
+std::optional<std::string> inNamespaceMappingOnlyRoot(const std::function<std::string()>& check) {
+    return inChild(
+        [] {
+            const auto put = [](const char* file, const std::string& text) {
+                const int fd = ::open(file, O_WRONLY);
+                const bool written = fd >= 0 && ::write(fd, text.data(), text.size()) == ssize_t(text.size());
+                if (fd >= 0) ::close(fd);
+                return written;
+            };
+            const std::string uid = std::to_string(::geteuid()), gid = std::to_string(::getegid());
+            return ::unshare(CLONE_NEWUSER) == 0 && put("/proc/self/setgroups", "deny") &&
+                   put("/proc/self/uid_map", "0 " + uid + " 1") && put("/proc/self/gid_map", "0 " + gid + " 1");
+        },
+        check);
+}
+
+using Runner = std::function<std::optional<std::string>(const std::function<std::string()>&)>;
+
+// For each writer: `prepare` makes its file as the tests' user, the writer saves
+// it in a fresh program in a child that `run` made someone else, and `check`
+// looks at what it left. What failed, empty when everything held; nothing when
+// `run` cannot be had here.
+std::optional<std::string> eachWriterSavesIn(const Runner& run, const std::function<void(const Writer&)>& prepare,
+                                             const std::function<std::string(const Writer&)>& check) {
+    std::string failed;
+    for (const Writer& w : writers) {
+        const std::string what = std::string(w.what) + ": ";
+        fs::remove(w.file);  // an earlier writer's, of the user who saved it
+        prepare(w);
+        const std::optional<std::string> saved = run([&] {
+            HeadlessProgram fresh;
+            fresh.form.canvas.fillBox(0, 0, 49, 49, 0x0000FF);
+            std::string problems = w.write(fresh.form) ? "" : "said failed\n";
+            for (const std::string& told : fresh.platform.messages()) problems += told + "\n";
+            return problems;
+        });
+        if (!saved) return std::nullopt;
+        if (!saved->empty()) failed += what + *saved;
+        if (fileBytes(w.file) == "earlier") failed += what + "not replaced\n";
+        const std::string wrong = check(w);
+        if (!wrong.empty()) failed += what + wrong + "\n";
+        fs::remove(w.file);
+    }
+    return failed;
+}
+
+// The owner, group and bits of `file` as "uid:gid 0mode".
+std::string ownershipOf(const std::string& file) {
+    const struct stat info = statusOf(file);
+    char bits[8];
+    std::snprintf(bits, sizeof bits, "%04o", unsigned(info.st_mode & 07777));
+    return std::to_string(info.st_uid) + ":" + std::to_string(info.st_gid) + " " + bits;
+}
+
+const Runner ordinaryUser = [](const std::function<std::string()>& check) { return asOrdinaryUser(check); };
+
+// Saved by a user outside the file's group, the file comes back in the user's
+// own group, which may then read no more than everyone could.
+TEST_F(ReplacedFiles, AGroupThatCannotBeKeptGetsNoMoreThanEveryoneHad) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
+    const std::pair<mode_t, const char*> cases[] = {{0640, "0600"}, {0664, "0644"}};
+    for (const auto& [before, after] : cases) {
+        const std::optional<std::string> failed = eachWriterSavesIn(
+            ordinaryUser,
+            [before = before](const Writer& w) {
+                writeFileBytes(w.file, "earlier");
+                ::chown(w.file, nobody, 0);
+                ::chmod(w.file, before);
+            },
+            [after = after](const Writer& w) {
+                const std::string expected = std::to_string(nobody) + ":" + std::to_string(nogroup) + " " + after;
+                return ownershipOf(w.file) == expected ? "" : ownershipOf(w.file);
+            });
+        if (!failed) GTEST_SKIP() << "no user other than root can be had here";
+        EXPECT_EQ(*failed, "") << "from " << before;
+    }
+}
+
+// Saved by a user who cannot keep its owner, a set-id file becomes the user's
+// without its set-id bits.
+TEST_F(ReplacedFiles, AnOwnerThatCannotBeKeptTakesNoSetIdBits) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
+    const std::optional<std::string> failed = eachWriterSavesIn(
+        ordinaryUser,
+        [](const Writer& w) {
+            writeFileBytes(w.file, "earlier");
+            ::chmod(w.file, 06666);
+        },
+        [](const Writer& w) {
+            const std::string expected = std::to_string(nobody) + ":" + std::to_string(nogroup) + " 0666";
+            return ownershipOf(w.file) == expected ? "" : ownershipOf(w.file);
+        });
+    if (!failed) GTEST_SKIP() << "no user other than root can be had here";
+    EXPECT_EQ(*failed, "");
+}
+
+// In a user namespace that does not map the file's owner, giving it back fails
+// as no other failure does (EINVAL); the file is saved all the same, the
+// saver's, with its bits.
+TEST_F(ReplacedFiles, AnOwnerTheNamespaceDoesNotMapStillSaves) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
+    ASSERT_EQ(::chmod(".", 0777), 0);
+    const std::optional<std::string> failed = eachWriterSavesIn(
+        inNamespaceMappingOnlyRoot,
+        [](const Writer& w) {
+            writeFileBytes(w.file, "earlier");
+            ::chown(w.file, nobody, nogroup);
+            ::chmod(w.file, 0666);
+        },
+        [](const Writer& w) { return ownershipOf(w.file) == "0:0 0666" ? "" : ownershipOf(w.file); });
+    if (!failed) GTEST_SKIP() << "no user namespace can be made here";
+    EXPECT_EQ(*failed, "");
+}
+
+// A link is replaced, never written through; the new file is as private as the
+// one the link led to, which stays as it was.
+TEST_F(ReplacedFiles, ALinkToAPrivateFileIsReplacedByAPrivateFile) {
+    for (const Writer& w : writers) {
+        if (std::string(w.what) == "editor's recording") continue;  // an addition refuses a link
+        SCOPED_TRACE(w.what);
+        writeFileBytes("private", "earlier");
+        ASSERT_EQ(::chmod("private", 0600), 0);
+        fs::remove(w.file);
+        fs::create_symlink("private", w.file);
+        const std::size_t told = messages().size();
+        w.write(program.form);
+        EXPECT_EQ(messages().size(), told);
+        EXPECT_TRUE(S_ISREG(statusOf(w.file).st_mode));
+        EXPECT_EQ(permissionsOf(w.file), 0600u);
+        EXPECT_EQ(fileBytes("private"), "earlier");
+        fs::remove(w.file);
+    }
+}
+
+// In a shared sticky directory another user's drawing that everyone may write
+// still cannot be replaced: the save is refused and leaves nothing behind.
+TEST_F(ReplacedFiles, AnotherUsersDrawingInAStickyDirectoryIsRefusedLeavingNothing) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
+    for (const char* file : {"castle.maze", "castle.bmp"}) {
+        writeFileBytes(file, "earlier");
+        ASSERT_EQ(::chmod(file, 0666), 0);
+    }
+    const std::optional<std::string> failed = asOrdinaryUser(
+        [&] {
+            program.form.savedrawingfiles("castle");
+            std::string failed;
+            for (const std::string& told : program.platform.messages())
+                if (told != "Error: bad file name.") failed += told + "\n";
+            if (program.platform.messages().size() != 1) failed += "not told once\n";
+            return failed;
+        },
+        01777);
+    if (!failed) GTEST_SKIP() << "no user other than root can be had here";
+    EXPECT_EQ(*failed, "");
+    EXPECT_EQ(fileBytes("castle.maze"), "earlier");
+    EXPECT_EQ(fileBytes("castle.bmp"), "earlier");
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(".")) ++entries;
+    EXPECT_EQ(entries, 2) << "a temporary or a second name was left";
+}
+
+// A run killed while it writes leaves its temporary readable by its owner
+// alone, however open the file it was to replace and the umask; the next run
+// removes it at its start.
+TEST_F(ReplacedFiles, AKilledRunsTemporaryIsOwnerOnlyAndGoesAtTheNextStart) {
+    for (const Writer& w : writers) {
+        SCOPED_TRACE(w.what);
+        writeFileBytes(w.file, "earlier");
+        ASSERT_EQ(::chmod(w.file, 0666), 0);
+        const pid_t child = ::fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_DFL);  // the limit's signal kills it in the middle of a write
+            ::umask(0);
+            const rlimit small{8, 8};
+            if (::setrlimit(RLIMIT_FSIZE, &small) != 0) ::_exit(3);
+            w.write(program.form);
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "status " << status;
+        EXPECT_EQ(fileBytes(w.file), "earlier");
+        int left = 0;
+        for (const auto& entry : fs::directory_iterator(".")) {
+            const std::string name = entry.path().filename().string();
+            if (name.rfind(".tarnwick-", 0) != 0) continue;
+            ++left;
+            EXPECT_EQ(permissionsOf(name), 0600u) << name;
+        }
+        EXPECT_GT(left, 0);
+        HeadlessProgram next;
+        next.form.startup();
+        EXPECT_EQ(savingTemporariesIn("."), 0);
+        EXPECT_EQ(fileBytes(w.file), "earlier");
+        fs::remove(w.file);
+    }
 }
 
 // A write-protected file is refused with the writer's own message and stays as

@@ -152,11 +152,8 @@ bool savePictureFile(const Picture& picture, const std::string& fileName) {
     std::string temporary;
     FileHandle handle = openReplacement(fileName, temporary);
     if (!handle) return false;
-    const bool written = writeBmp(handle.fd(), picture) && readyToReplace(handle.fd(), fileName, Flush::No);
-    handle = FileHandle{};
-    if (written && replaceName(temporary, fileName)) return true;
-    removeFile(temporary);
-    return false;
+    const bool written = writeBmp(handle.fd(), picture);
+    return finishReplacement(handle, temporary, fileName, written, Flush::No);
 }
 
 std::optional<Picture> loadPictureFile(const std::string& fileName) {

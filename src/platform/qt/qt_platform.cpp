@@ -143,8 +143,9 @@ void QtPlatform::showCanvas(bool evenIfEarly, Clock::time_point now) {
 
 void QtPlatform::messageBox(const std::string& text) {
     showWindowForBox();
-    // The box's own loop takes the window's events: no pump falls due meanwhile,
-    // and the ticker sleeps until the program runs again.
+    // The box's own loop takes the window's events while it waits for the user:
+    // the ticker, which would wake every pump interval for nobody, sleeps until
+    // the program asks again.
     pumpTicker_.stop();
     // Modal: what happens meanwhile waits in the queue for the program.
     QMessageBox box(QMessageBox::NoIcon, window_->windowTitle(), QString::fromStdString(text), QMessageBox::Ok,
@@ -166,7 +167,7 @@ void QtPlatform::showWindowForBox() {
     QTimer giveUp;
     giveUp.setSingleShot(true);
     giveUp.start(exposeWait);
-    while (handle && !handle->isExposed() && giveUp.isActive())
+    while (handle && !handle->isExposed() && giveUp.isActive() && !endRequested_)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 

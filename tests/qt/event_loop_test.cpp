@@ -4,7 +4,9 @@
 #include <QTest>
 #include <QTime>
 #include <QTimer>
+#include <QWindow>
 
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -116,6 +118,55 @@ TEST_F(WindowEvents, EnterOrEscapeAnswersAMessageBox) {
         EXPECT_TRUE(answered) << (key == Qt::Key_Return ? "Enter" : "Escape");
         platform.processEvents();
         EXPECT_TRUE(sink.take().empty()) << "the window saw the key that answered the box";
+    }
+}
+
+// A box is seen in front of its window: the state the program asked for since
+// its last pass is the window's when the box opens, a window left minimized
+// comes back as it was (and the program hears of it), and the window is on the screen.
+TEST_F(WindowEvents, AMessageBoxOpensOverItsWindowShown) {
+    struct Case {
+        const char* what;
+        WindowState beforeMinimized;
+        std::optional<WindowState> askedBeforeTheBox;
+        WindowState atTheBox;
+    };
+    const Case cases[] = {
+        {"maximized since the last pass", WindowState::Normal, WindowState::Maximized, WindowState::Maximized},
+        {"left minimized", WindowState::Normal, std::nullopt, WindowState::Normal},
+        {"left minimized from maximized", WindowState::Maximized, std::nullopt, WindowState::Maximized},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (WindowState state : {c.beforeMinimized, WindowState::Minimized}) {
+            ui.setWindowState(state);
+            platform.processEvents();
+        }
+        ASSERT_TRUE(platform.window().isMinimized());
+        if (c.askedBeforeTheBox) ui.setWindowState(*c.askedBeforeTheBox);
+        bool opened = false, minimized = true, maximized = false, exposed = false;
+        QTimer user;
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            opened = true;
+            minimized = platform.window().isMinimized();
+            maximized = platform.window().isMaximized();
+            exposed = platform.window().windowHandle()->isExposed();
+            box->button(QMessageBox::Ok)->click();
+        });
+        user.start(5);
+        QTimer::singleShot(5s, &platform.window(), [] {  // so a failure cannot hang the test
+            if (QWidget* box = QApplication::activeModalWidget()) box->close();
+        });
+        platform.messageBox("Solving stopped: the walk from the start goes round without reaching the finish.");
+        user.stop();
+        ASSERT_TRUE(opened);
+        EXPECT_FALSE(minimized) << "the box opened over the minimized window";
+        EXPECT_EQ(maximized, c.atTheBox == WindowState::Maximized);
+        EXPECT_TRUE(exposed);
+        platform.processEvents();
+        EXPECT_EQ(ui.window().state, c.atTheBox) << "the program still counts the window minimized";
     }
 }
 

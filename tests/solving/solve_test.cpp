@@ -162,7 +162,7 @@ TEST_F(SolveStage, UnreachableFinishStopsTheWalkBackInPlacing) {
 }
 
 // With "Auto-minimize" the walk minimized the window; the stop's box opens in
-// the window brought back, as the solved maze's caption does.
+// the window brought back, maximized, as the solved maze's is.
 TEST_F(SolveStage, StoppedWalkBringsTheMinimizedWindowBackBeforeItsBox) {
     paintMaze(cutOff, 10);
     form.autominimizeon = 1;
@@ -174,7 +174,8 @@ TEST_F(SolveStage, StoppedWalkBringsTheMinimizedWindowBackBeforeItsBox) {
     form.solvestage();
     ASSERT_EQ(platform.messages(), std::vector<std::string>{walkStopped});
     EXPECT_TRUE(minimizedWalk);
-    EXPECT_EQ(form.ui.window().state, WindowState::Maximized);
+    EXPECT_EQ(platform.messageWindowStates(), std::vector<WindowState>{WindowState::Maximized})
+        << "the box opened over the minimized window";
 }
 
 // With every square field at -10 (no usable cell) nothing is read but -1 and

@@ -210,7 +210,10 @@ void HeadlessPlatform::setClock(double seconds) {
     if (clock_ < 0) clock_ += secondsPerDay;
 }
 
-void HeadlessPlatform::messageBox(const std::string& text) { messages_.push_back(text); }
+void HeadlessPlatform::messageBox(const std::string& text) {
+    messages_.push_back(text);
+    messageWindowStates_.push_back(ui_ ? ui_->window().state : WindowState::Normal);
+}
 
 PrintResult HeadlessPlatform::printPage(const Picture& page) {
     if (printerFails_) return {false, "headless printer"};

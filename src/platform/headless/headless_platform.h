@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ui.h"
 #include "platform/platform.h"
 
 namespace tarnwick {
@@ -80,6 +81,9 @@ public:
     // The last one, or a text no box shows when there was none, so that a test
     // expecting a message fails instead of reading past the end.
     std::string lastMessage() const { return messages_.empty() ? "(no message shown)" : messages_.back(); }
+    // The window's state as the program had set it when each box opened: a box
+    // over a minimized window stands alone on the user's screen.
+    const std::vector<WindowState>& messageWindowStates() const { return messageWindowStates_; }
     const std::vector<Picture>& printedPages() const { return printedPages_; }
     // A printer that fails takes no page and reports the failure.
     void setPrinterFails(bool fails) { printerFails_ = fails; }
@@ -136,6 +140,7 @@ private:
     bool budgetExceeded_ = false;
 
     std::vector<std::string> messages_;
+    std::vector<WindowState> messageWindowStates_;
     std::vector<Picture> printedPages_;
     bool printerFails_ = false;
     std::vector<std::string> captions_;

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTime>
+#include <QTimer>
+#include <QWindow>
 
 #include "core/canvas.h"
 #include "core/ui.h"
@@ -25,6 +27,8 @@ constexpr auto frameInterval = std::chrono::microseconds(1'000'000 / 60);
 // Asking Qt for its events costs more than a whole step of most loops; half a
 // millisecond's delay is far below anything a user notices.
 constexpr auto pumpInterval = std::chrono::microseconds(500);
+// How long a message box waits for its window to come on the screen.
+constexpr auto exposeWait = std::chrono::seconds(2);
 
 QtMessageHandler qtsOwnHandler = nullptr;
 
@@ -138,10 +142,33 @@ void QtPlatform::showCanvas(bool evenIfEarly, Clock::time_point now) {
 }
 
 void QtPlatform::messageBox(const std::string& text) {
+    showWindowForBox();
+    // The box's own loop takes the window's events while it waits for the user:
+    // the ticker, which would wake every pump interval for nobody, sleeps until
+    // the program asks again.
+    pumpTicker_.stop();
     // Modal: what happens meanwhile waits in the queue for the program.
     QMessageBox box(QMessageBox::NoIcon, window_->windowTitle(), QString::fromStdString(text), QMessageBox::Ok,
                     window_.get());
     box.exec();
+}
+
+// A box belongs in front of its window. The state, caption and front request
+// the program set since its last pass, and its last frame, reach the window
+// first; a window still minimized comes back as it was before; and the box waits
+// until the window system has put the window on the screen, or gives up after a
+// while on one that never says so.
+void QtPlatform::showWindowForBox() {
+    showModel();
+    showCanvas(true, Clock::now());
+    if (window_->isMinimized()) window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+    if (!window_->isVisible()) return;  // not attached yet: the box stands alone
+    QWindow* handle = window_->windowHandle();
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    giveUp.start(exposeWait);
+    while (handle && !handle->isExposed() && giveUp.isActive() && !endRequested_)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 PrintResult QtPlatform::printPage(const Picture& page) { return printPicture(page); }

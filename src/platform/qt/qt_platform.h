@@ -54,6 +54,7 @@ private:
     void deliver();
     void showModel();
     void showCanvas(bool evenIfEarly, Clock::time_point now);
+    void showWindowForBox();
 
     QApplication& app_;
     std::unique_ptr<MainWindow> window_;

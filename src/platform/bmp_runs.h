@@ -17,7 +17,8 @@ inline bool isRunLength(const BmpHeader& header) {
 // an end of line or of the picture comes first or a jump passes over it, takes
 // the palette's first colour; an index past the palette is black. Runs past a
 // row's end or the picture's top are cut off there. Nothing for a file whose
-// depth does not fit its kind or whose palette is missing or too large.
+// depth does not fit its kind, whose palette is missing or larger than 256
+// colours, or whose pixel data would start past its end.
 std::optional<Picture> decodeBmpRuns(std::string_view bytes, const BmpHeader& header);
 
 }  // namespace tarnwick

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include <sys/stat.h>
 
@@ -267,6 +268,29 @@ TEST_F(PictureFiles, WholeRunLengthFilesLoadAsQtReadsThem) {
         QImage byQt;
         ASSERT_TRUE(byQt.loadFromData(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), "BMP"));
         EXPECT_EQ(loadPictureFile("whole.bmp"), pictureOf(byQt));
+    }
+}
+
+// Whatever the runs hold, decoding stays inside the picture and the data, and
+// every pixel gets a palette colour, the same on every import.
+TEST_F(PictureFiles, RandomRunsStayInsideThePicture) {
+    std::mt19937 rng(20261211);
+    const std::uint32_t paletteColours[] = {0xFFFFFF, 0x0000FF, 0xFF0000, 0x000000, 0x008000};
+    for (int round = 0; round < 300; ++round) {
+        const int bits = round % 2 ? 4 : 8;
+        const int width = 1 + static_cast<int>(rng() % 9), height = 1 + static_cast<int>(rng() % 6);
+        std::vector<unsigned char> runs(rng() % 60);
+        // Mostly small bytes, so that the escapes, jumps and short runs come often.
+        for (unsigned char& b : runs) b = static_cast<unsigned char>(rng() % 4 ? rng() % 6 : rng() % 256);
+        writeBytes("random.bmp", runLengthFile(width, round % 3 ? height : -height, bits, runs));
+        const auto first = loadPictureFile("random.bmp");
+        ASSERT_TRUE(first) << "round " << round;
+        ASSERT_EQ(first->width, width);
+        ASSERT_EQ(first->height, height);
+        for (std::uint32_t pixel : first->pixels)
+            ASSERT_NE(std::find(std::begin(paletteColours), std::end(paletteColours), pixel), std::end(paletteColours))
+                << "round " << round;
+        ASSERT_EQ(loadPictureFile("random.bmp"), first) << "round " << round;
     }
 }
 

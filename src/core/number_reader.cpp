@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace tarnwick {
 
@@ -38,16 +39,21 @@ long decimalScale(std::string_view number) {
     return exponent - static_cast<long>(zeros == std::string_view::npos ? fraction.size() : zeros);
 }
 
-}  // namespace
+// The sign and the digits, with their fraction, that start a text after its
+// blanks; nothing when no digit is there.
+struct Mantissa {
+    bool negative = false;
+    std::size_t begin = 0, end = 0;
+};
 
-double readNumber(std::string_view text, Exponent exponent) {
+std::optional<Mantissa> mantissaOf(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    const std::size_t mantissa = i;
+    Mantissa m;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) m.negative = text[i++] == '-';
+    m.begin = i;
     i = skipDigits(text, i);
-    bool hasDigits = i > mantissa;
+    bool hasDigits = i > m.begin;
     if (i < text.size() && text[i] == '.') {
         const std::size_t fraction = i + 1;
         const std::size_t end = skipDigits(text, fraction);
@@ -56,7 +62,20 @@ double readNumber(std::string_view text, Exponent exponent) {
             i = end;
         }
     }
-    if (!hasDigits) return 0;
+    if (!hasDigits) return std::nullopt;
+    m.end = i;
+    return m;
+}
+
+}  // namespace
+
+bool holdsNumber(std::string_view text) { return mantissaOf(text).has_value(); }
+
+double readNumber(std::string_view text, Exponent exponent) {
+    const std::optional<Mantissa> mantissa = mantissaOf(text);
+    if (!mantissa) return 0;
+    const bool negative = mantissa->negative;
+    std::size_t i = mantissa->end;
     // An exponent counts only when digits follow it; "3e" reads 3.
     if (exponent == Exponent::Yes && i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t j = i + 1;
@@ -65,7 +84,7 @@ double readNumber(std::string_view text, Exponent exponent) {
         if (end > j) i = end;
     }
     // from_chars takes no leading '+'; the sign is applied afterwards.
-    std::string_view number = text.substr(mantissa, i - mantissa);
+    std::string_view number = text.substr(mantissa->begin, i - mantissa->begin);
     double value = 0;
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
                                         std::chars_format::general);

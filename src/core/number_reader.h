@@ -11,6 +11,10 @@ namespace tarnwick {
 enum class Exponent { Yes, No };
 double readNumber(std::string_view text, Exponent exponent = Exponent::Yes);
 
+// True when the text starts with a number readNumber reads, rather than with
+// something that reads 0 only for want of one.
+bool holdsNumber(std::string_view text);
+
 // Clamps as a double first, so huge or fractional values convert safely.
 long clampToLong(double value, long lo, long hi);
 

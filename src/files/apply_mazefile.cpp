@@ -168,7 +168,7 @@ bool settlePassageColours(Form57& f, const SettingsRecord& record, const std::ar
 
 std::optional<SettingsRecord> Form57::readmazefilerecord() {
     SettingsRecord record = readSettingsRecord(files, 1);
-    if (propertiesHoldNumbers(record)) return record;
+    if (holdsAnyNumber(record) && propertiesHoldNumbers(record)) return record;
     // Not a settings file that can be used: refused as one that cannot be read.
     files.close(1);
     files.close(2);

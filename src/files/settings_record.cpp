@@ -157,6 +157,12 @@ SettingsRecord readSettingsRecord(TextFiles& files, int fileNumber) {
     return record;
 }
 
+bool holdsAnyNumber(const SettingsRecord& record) {
+    for (int k = 1; k <= record.reached; ++k)
+        if (record.values[k].number) return true;
+    return false;
+}
+
 bool propertiesHoldNumbers(const SettingsRecord& record) {
     for (int k = 1; k <= record.reached; ++k) {
         const SettingTarget target = settingsTable()[k].target;

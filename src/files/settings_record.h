@@ -71,6 +71,11 @@ struct SettingsRecord {
 
 SettingsRecord readSettingsRecord(TextFiles& files, int fileNumber);
 
+// False when no place of the record holds a number: an empty file, or one of
+// blanks, commas or zero bytes (a sparse file), is no record: nothing in it can
+// be taken as a setting.
+bool holdsAnyNumber(const SettingsRecord& record);
+
 // False when a place that the writer always fills, the window's and the class
 // boxes' values, is empty: the values then stand in other places than the
 // record's (a file with ",," between its values), and none of them can be taken.

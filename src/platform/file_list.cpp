@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/typed_names.h"
+
 namespace tarnwick {
 
 bool matchesFilter(std::string_view name, std::string_view pattern) {
@@ -39,7 +41,7 @@ std::vector<std::string> listFiles(const std::string& filter) {
         std::error_code typeError;
         if (!it->is_regular_file(typeError)) continue;
         std::string name = it->path().filename().string();
-        if (matchesFilter(name, filter)) names.push_back(std::move(name));
+        if (matchesFilter(name, filter) && isOfferedFileName(name, filter)) names.push_back(std::move(name));
     }
     std::sort(names.begin(), names.end());
     return names;

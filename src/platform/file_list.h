@@ -9,8 +9,9 @@ namespace tarnwick {
 // character, everything else itself (case-sensitive).
 bool matchesFilter(std::string_view name, std::string_view pattern);
 
-// Names of the regular files in the current directory that match `filter`,
-// sorted; empty when the directory cannot be read.
+// Names of the regular files in the current directory that match `filter` and
+// that a file panel with the filter may offer (isOfferedFileName), sorted;
+// empty when the directory cannot be read.
 std::vector<std::string> listFiles(const std::string& filter);
 
 }  // namespace tarnwick

@@ -53,7 +53,8 @@ public:
     // BMP files in the current directory; writes never leave a half-written file.
     virtual bool savePicture(const Picture& picture, const std::string& fileName) = 0;
     virtual std::optional<Picture> loadPicture(const std::string& fileName) = 0;
-    // Names of the files in the current directory that match a filter such as "*.maze".
+    // Names of the files in the current directory that match a filter such as
+    // "*.maze" and that a file panel with it may offer (see file_list.h).
     virtual std::vector<std::string> listFiles(const std::string& filter) = 0;
 
     // Seconds since midnight, as the program's clock.

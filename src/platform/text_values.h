@@ -27,7 +27,8 @@ struct FileValue {
 struct ReadValue {
     double value = 0;
     bool atEnd = false;
-    bool empty = false;  // the value's place held nothing
+    bool empty = false;   // the value's place held nothing
+    bool number = false;  // the place held a number, not only something that reads 0
 };
 
 // A value read, as it is written back: an empty place stays empty.
@@ -68,7 +69,8 @@ ReadValue readValue(Bytes& in, bool& afterComma) {
         if (text.size() < maxValueLength) text += static_cast<char>(c);
     }
     result.empty = text.find_first_not_of(" \t") == std::string::npos;
-    result.value = result.empty ? 0 : readNumber(text);
+    result.number = !result.empty && holdsNumber(text);
+    result.value = result.number ? readNumber(text) : 0;
     return result;
 }
 

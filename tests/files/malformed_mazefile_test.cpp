@@ -171,7 +171,17 @@ TEST_F(MalformedMazefile, UnreachedAndRefusedValuesKeepTheirTargets) {
 struct UnusableRecordCase {
     const char* what;
     std::function<std::string(const std::string& good)> text;  // from the temple's file
+    std::uintmax_t sparseBytes = 0;  // else: the file is this many zero bytes that take no disk space
 };
+
+void writeCase(const UnusableRecordCase& c, const std::string& good, const std::string& name) {
+    if (c.sparseBytes == 0) {
+        writeFileBytes(name, c.text(good));
+    } else {
+        writeFileBytes(name, "");
+        std::filesystem::resize_file(name, c.sparseBytes);
+    }
+}
 
 std::string withRecordChanged(const std::string& good, int field, const char* value) {
     const std::size_t lineEnd = good.find("\r\n");
@@ -200,6 +210,10 @@ const std::vector<UnusableRecordCase>& unusableRecordCases() {
         {"an empty class box", [](const std::string& good) { return withRecordChanged(good, 45, ""); }},
         {"an empty window width", [](const std::string& good) { return withRecordChanged(good, 37, ""); }},
         {"an empty window colour", [](const std::string& good) { return withRecordChanged(good, 55, " "); }},
+        // No number anywhere: nothing that could be a setting.
+        {"an empty file", [](const std::string&) { return std::string(); }},
+        {"blanks and commas", [](const std::string&) { return std::string(" ,\t,\r\n,\r\n"); }},
+        {"a large sparse file", nullptr, std::uintmax_t(64) << 20},
     };
     return cases;
 }
@@ -237,8 +251,8 @@ TEST_F(UnusableRecord, IsRefusedByEachReader) {
     const Picture window = f.canvas.image();
     for (const UnusableRecordCase& c : unusableRecordCases()) {
         SCOPED_TRACE(c.what);
-        writeFileBytes("bad.maze", c.text(good));
-        writeFileBytes("temple.maze", c.text(good));
+        writeCase(c, good, "bad.maze");
+        writeCase(c, good, "temple.maze");
         {
             SCOPED_TRACE("load panel");
             EXPECT_FALSE(f.loaddrawingfiles("bad"));

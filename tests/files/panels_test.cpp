@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -173,6 +174,40 @@ TEST_F(DrawingPanels, LoadWithoutItsPictureChangesNothing) {
     EXPECT_EQ(fileBytes("Left.pt"), "4\r\n9999,88\r\n");
     EXPECT_FALSE(g.ui.control("loadbox").visible);
     EXPECT_EQ(g.paused, 0);
+}
+
+// What the load list offers is what a click and Enter load, whatever the names
+// in the directory hold.
+TEST_F(DrawingPanels, TheLoadListOffersTheDrawingsItLoads) {
+    applyExampleSettings(program.form, 2);
+    program.form.savedrawingfiles("original");
+    const struct {
+        const char* name;
+        bool offered;
+    } cases[] = {
+        {"station", true},
+        {"my station ", true},
+        {"two\nlines", false},
+        {" leading", false},
+        {"old.station", false},
+    };
+    for (const auto& c : cases)
+        for (const std::string extension : {".maze", ".bmp"})
+            fs::copy_file("original" + extension, c.name + extension);
+    HeadlessProgram other;
+    Form57& g = other.form;
+    g.ldrawing_Click();
+    const std::vector<std::string> offered = other.platform.listFiles(g.ui.control("loadlist").filter);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string entry = c.name + std::string(".maze");
+        EXPECT_EQ(std::find(offered.begin(), offered.end(), entry) != offered.end(), c.offered);
+        const std::size_t messages = other.platform.messages().size();
+        g.ldrawing_Click();
+        g.fileListHandlers.at("loadlist")(entry);
+        g.loaddrawing(13);
+        EXPECT_EQ(other.platform.messages().size() == messages, c.offered) << "loaded";
+    }
 }
 
 TEST_F(DrawingPanels, LoadOfAMissingMazefile) {

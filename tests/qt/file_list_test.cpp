@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -38,6 +39,37 @@ TEST(FileList, ListsMatchingRegularFilesSorted) {
     std::filesystem::create_directory("folder.maze");
     EXPECT_EQ(listFiles("*.maze"), (std::vector<std::string>{"a.maze", "b.maze"}));
     EXPECT_TRUE(listFiles("*.pat").empty());
+}
+
+// A panel offers only the names that, clicked and taken by the name rule, name
+// the file itself: the others would load another file or none.
+TEST(FileList, OffersOnlyNamesThatNameTheirOwnFile) {
+    TempWorkDir dir;
+    const struct {
+        const char* name;
+        bool offered;
+    } cases[] = {
+        {"castle.maze", true},
+        {"my castle .maze", true},  // blanks inside and at the end stay in the name
+        {"two\nlines.maze", false},
+        {"tab\there.maze", false},
+        {" leading.maze", false},
+        {"   .maze", false},
+        {".maze", false},
+        {"..maze", false},
+        {"castle.old.maze", false},  // taken as "castle"
+        {"back\\slash.maze", true},
+    };
+    std::vector<std::string> offered;
+    for (const auto& c : cases) {
+        std::ofstream(c.name) << "x";
+        if (c.offered) offered.push_back(c.name);
+    }
+    std::sort(offered.begin(), offered.end());
+    EXPECT_EQ(listFiles("*.maze"), offered);
+
+    for (const char* name : {"left.3d-pipe-pat", "odd.name.3d-pipe-pat", " left.3d-pipe-pat"}) std::ofstream(name) << "x";
+    EXPECT_EQ(listFiles("*.3d-pipe-pat"), std::vector<std::string>{"left.3d-pipe-pat"});
 }
 
 }  // namespace

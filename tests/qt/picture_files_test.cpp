@@ -3,15 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include <sys/stat.h>
 
 #include "platform/picture_files.h"
 #include "platform/qt/picture_image.h"
 #include "support/headless_work_dir.h"
+#include "support/pixel_art.h"
 
 namespace tarnwick::test {
 namespace {
@@ -176,6 +179,142 @@ TEST_F(PictureFiles, HeadersLargerThanAnyScreenAreRefused) {
     rle[62] = 0, rle[63] = 1;  // end of the picture
     writeBytes("huge.bmp", rle);
     EXPECT_FALSE(loadPictureFile("huge.bmp"));
+}
+
+// A run-length file (RLE8, or RLE4 with `bits` 4) whose palette starts white,
+// red, blue, black ('.', 'r', 'b', '#') and is padded with green to its full
+// size; `runs` is its pixel data. Negative heights store the rows top-down.
+std::string runLengthFile(int width, int height, int bits, const std::vector<unsigned char>& runs) {
+    const std::size_t paletteSize = std::size_t(1) << bits, dataAt = 54 + 4 * paletteSize;
+    std::string bytes(dataAt, '\0');
+    bytes[0] = 'B', bytes[1] = 'M';
+    putLe32(bytes, 10, static_cast<std::uint32_t>(dataAt));
+    putLe32(bytes, 14, 40);
+    putLe32(bytes, 18, static_cast<std::uint32_t>(width));
+    putLe32(bytes, 22, static_cast<std::uint32_t>(height));
+    bytes[26] = 1;  // planes
+    bytes[28] = static_cast<char>(bits);
+    putLe32(bytes, 30, bits == 8 ? 1 : 2);
+    const std::uint32_t palette[] = {0xFFFFFF, 0xFF0000, 0x0000FF, 0x000000};  // 0xRRGGBB
+    for (std::size_t i = 0; i < paletteSize; ++i) putLe32(bytes, 54 + 4 * i, i < 4 ? palette[i] : 0x008000);
+    bytes.append(runs.begin(), runs.end());
+    putLe32(bytes, 2, static_cast<std::uint32_t>(bytes.size()));
+    return bytes;
+}
+
+// Every import of a run-length file gives one picture: the pixels its runs do
+// not reach take the palette's first colour, never whatever memory held.
+TEST_F(PictureFiles, RunLengthPixelsTheRunsMissTakeThePalettesFirstColour) {
+    const std::string endOnly = runLengthFile(100, 100, 8, {0, 1});
+    ASSERT_EQ(endOnly.size(), 1080u);
+    writeBytes("end-only.bmp", endOnly);
+    for (int import = 0; import < 2; ++import) {
+        const auto loaded = loadPictureFile("end-only.bmp");
+        ASSERT_TRUE(loaded);
+        ASSERT_EQ(loaded->pixels.size(), 100u * 100u);
+        EXPECT_EQ(std::count(loaded->pixels.begin(), loaded->pixels.end(), 0xFFFFFFu), 100 * 100) << "white pixels";
+    }
+
+    const struct {
+        const char* what;
+        int width, height, bits;
+        std::vector<unsigned char> runs;
+        Art expected;                // top row first
+        std::uint32_t coloursUsed = 0;  // 0: the whole palette
+    } cases[] = {
+        {"RLE8 runs that stop mid-row", 5, 3, 8, {2, 1, 1, 2, 0, 1}, {".....", ".....", "rrb.."}},
+        {"RLE8 data that ends mid-row", 5, 2, 8, {0, 0, 3, 3}, {"###..", "....."}},
+        {"RLE8 data cut inside a run", 4, 1, 8, {2, 1, 0, 5, 3, 3}, {"rr.."}},
+        {"RLE8 end of line early", 4, 2, 8, {1, 2, 0, 0, 2, 1, 0, 1}, {"rr..", "b..."}},
+        {"RLE8 jump over pixels", 4, 3, 8, {1, 1, 0, 2, 2, 1, 1, 3, 0, 1}, {"....", "...#", "r..."}},
+        {"RLE8 jump off the picture", 3, 2, 8, {1, 1, 0, 2, 0, 9, 3, 2, 0, 1}, {"...", "r.."}},
+        {"RLE8 runs past the row end are cut", 3, 2, 8, {5, 1, 2, 2, 0, 0, 0, 4, 2, 3, 1, 2, 0, 1}, {"b#r", "rrr"}},
+        {"RLE8 absolute run padded", 4, 2, 8, {0, 3, 3, 2, 1, 0xEE, 0, 0, 4, 1, 0, 1}, {"rrrr", "#br."}},
+        {"RLE8 index past the palette is black", 2, 1, 8, {1, 4, 1, 1, 0, 1}, {"#r"}, 4},
+        {"RLE8 top-down rows", 2, -2, 8, {2, 1, 0, 0, 1, 2, 0, 1}, {"rr", "b."}},
+        {"RLE8 rows past the top are dropped", 2, 1, 8, {2, 1, 0, 0, 2, 2, 0, 1}, {"rr"}},
+        {"RLE4 runs that stop mid-row", 5, 2, 4, {3, 0x12, 0, 1}, {".....", "rbr.."}},
+        {"RLE4 absolute run of odd length", 6, 1, 4, {0, 3, 0x31, 0x20, 1, 0x30}, {"#rb#.."}},
+        {"RLE4 data that ends without an end", 3, 2, 4, {0, 0, 2, 0x33}, {"##.", "..."}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string bytes = runLengthFile(c.width, c.height, c.bits, c.runs);
+        putLe32(bytes, 46, c.coloursUsed);
+        writeBytes("runs.bmp", bytes);
+        const auto first = loadPictureFile("runs.bmp");
+        ASSERT_TRUE(first);
+        EXPECT_EQ(artOf(*first), c.expected);
+        EXPECT_EQ(loadPictureFile("runs.bmp"), first);
+    }
+}
+
+// Files whose runs give every pixel a colour look as Qt's reader shows them.
+TEST_F(PictureFiles, WholeRunLengthFilesLoadAsQtReadsThem) {
+    const struct {
+        const char* what;
+        int width, height, bits;
+        std::vector<unsigned char> runs;
+    } cases[] = {
+        {"RLE8", 4, 3, 8, {4, 1, 0, 0, 0, 4, 0, 1, 2, 3, 0, 0, 2, 2, 2, 5, 0, 1}},
+        {"RLE8 top-down", 3, -2, 8, {0, 3, 3, 1, 2, 0, 0, 0, 3, 0, 0, 1}},
+        {"RLE8 many colours", 2, 1, 8, {1, 9, 1, 200, 0, 1}},
+        {"RLE4", 5, 2, 4, {5, 0x12, 0, 0, 0, 5, 0x01, 0x23, 0x10, 0, 0, 1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string bytes = runLengthFile(c.width, c.height, c.bits, c.runs);
+        writeBytes("whole.bmp", bytes);
+        QImage byQt;
+        ASSERT_TRUE(byQt.loadFromData(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), "BMP"));
+        EXPECT_EQ(loadPictureFile("whole.bmp"), pictureOf(byQt));
+    }
+}
+
+// Whatever the runs hold, decoding stays inside the picture and the data, and
+// every pixel gets a palette colour, the same on every import.
+TEST_F(PictureFiles, RandomRunsStayInsideThePicture) {
+    std::mt19937 rng(20261211);
+    const std::uint32_t paletteColours[] = {0xFFFFFF, 0x0000FF, 0xFF0000, 0x000000, 0x008000};
+    for (int round = 0; round < 300; ++round) {
+        const int bits = round % 2 ? 4 : 8;
+        const int width = 1 + static_cast<int>(rng() % 9), height = 1 + static_cast<int>(rng() % 6);
+        std::vector<unsigned char> runs(rng() % 60);
+        // Mostly small bytes, so that the escapes, jumps and short runs come often.
+        for (unsigned char& b : runs) b = static_cast<unsigned char>(rng() % 4 ? rng() % 6 : rng() % 256);
+        writeBytes("random.bmp", runLengthFile(width, round % 3 ? height : -height, bits, runs));
+        const auto first = loadPictureFile("random.bmp");
+        ASSERT_TRUE(first) << "round " << round;
+        ASSERT_EQ(first->width, width);
+        ASSERT_EQ(first->height, height);
+        for (std::uint32_t pixel : first->pixels)
+            ASSERT_NE(std::find(std::begin(paletteColours), std::end(paletteColours), pixel), std::end(paletteColours))
+                << "round " << round;
+        ASSERT_EQ(loadPictureFile("random.bmp"), first) << "round " << round;
+    }
+}
+
+TEST_F(PictureFiles, RunLengthFilesThatCannotBeReadAreRefused) {
+    std::string wrongDepth = runLengthFile(4, 1, 8, {4, 1, 0, 1});
+    wrongDepth[28] = 4;
+    std::string paletteTooLarge = runLengthFile(4, 1, 8, {4, 1, 0, 1});
+    putLe32(paletteTooLarge, 46, 257);
+    std::string paletteMissing = runLengthFile(4, 1, 8, {4, 1, 0, 1}).substr(0, 54 + 100);
+    std::string dataPastTheEnd = runLengthFile(4, 1, 4, {4, 1, 0, 1});
+    putLe32(dataPastTheEnd, 10, 5000);
+    const struct {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"RLE8 at four bits a pixel", wrongDepth},
+        {"a palette larger than 256", paletteTooLarge},
+        {"a palette cut short", paletteMissing},
+        {"pixels past the file's end", dataPastTheEnd},
+    };
+    for (const auto& c : cases) {
+        writeBytes("bad.bmp", c.bytes);
+        EXPECT_FALSE(loadPictureFile("bad.bmp")) << c.what;
+    }
 }
 
 // Only a regular file is read: a device would read for ever, a FIFO blocks.

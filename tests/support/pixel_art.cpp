@@ -21,11 +21,14 @@ void paintArt(Canvas& canvas, long x0, long y0, const Art& art, const Legend& le
         }
 }
 
-Art artOf(const Canvas& canvas, long x0, long y0, int w, int h, const Legend& legend) {
+namespace {
+
+template <class ColourAt>
+Art artOfColours(int w, int h, const Legend& legend, ColourAt colourAt) {
     Art art(static_cast<std::size_t>(std::max(h, 0)), std::string(static_cast<std::size_t>(std::max(w, 0)), '?'));
     for (int row = 0; row < h; ++row)
         for (int col = 0; col < w; ++col) {
-            const long colour = canvas.point(x0 + col, y0 + row);
+            const long colour = colourAt(col, row);
             for (const auto& [c, value] : legend)
                 if (value == colour) {
                     art[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = c;
@@ -33,6 +36,17 @@ Art artOf(const Canvas& canvas, long x0, long y0, int w, int h, const Legend& le
                 }
         }
     return art;
+}
+
+}  // namespace
+
+Art artOf(const Canvas& canvas, long x0, long y0, int w, int h, const Legend& legend) {
+    return artOfColours(w, h, legend, [&](int col, int row) { return canvas.point(x0 + col, y0 + row); });
+}
+
+Art artOf(const Picture& picture, const Legend& legend) {
+    return artOfColours(picture.width, picture.height, legend,
+                        [&](int col, int row) { return static_cast<long>(picture.at(col, row)); });
 }
 
 }  // namespace tarnwick::test

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/canvas.h"
+#include "core/picture.h"
 
 namespace tarnwick::test {
 
@@ -21,5 +22,8 @@ void paintArt(Canvas& canvas, long x0, long y0, const Art& art, const Legend& le
 
 // Reads a w by h window back as art.
 Art artOf(const Canvas& canvas, long x0, long y0, int w, int h, const Legend& legend = defaultLegend());
+
+// A whole picture as art.
+Art artOf(const Picture& picture, const Legend& legend = defaultLegend());
 
 }  // namespace tarnwick::test

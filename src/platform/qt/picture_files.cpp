@@ -10,54 +10,23 @@
 #include <limits>
 #include <vector>
 
-#include "core/canvas.h"
+#include "platform/bmp_header.h"
+#include "platform/bmp_runs.h"
 #include "platform/plain_file.h"
 
 namespace tarnwick {
 
 namespace {
 
-// No picture larger than the largest surface can be shown, so none is decoded:
-// the header is checked before the decoder allocates anything.
-constexpr int maxSide = largestSurfaceSide;
 constexpr int allocationLimitMb = 256;
 constexpr std::size_t maxFileBytes = std::size_t(allocationLimitMb) * 1024 * 1024;
 
-std::uint32_t readLe(const QByteArray& bytes, int offset, int size) {
-    std::uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
-    return value;
-}
-
-// Checks the header before Qt's reader sees the file: a size within bounds (the
-// reader's own size() gives a top-down file's negative height as it stands, so
-// it cannot do this), and, since the reader fills a short file's missing rows
-// with whatever it likes, every row an uncompressed file promises.
-bool soundHeader(const QByteArray& bytes) {
-    constexpr int fileHeader = 14;
-    if (bytes.size() < fileHeader + 16 || bytes[0] != 'B' || bytes[1] != 'M') return false;
-    const std::uint32_t dataOffset = readLe(bytes, 10, 4);
-    const std::uint32_t infoSize = readLe(bytes, fileHeader, 4);
-    if (infoSize < 12) return false;
-    std::int64_t width, height, bitsPerPixel, compression = 0;
-    if (infoSize == 12) {  // OS/2 core header
-        width = static_cast<std::int16_t>(readLe(bytes, fileHeader + 4, 2));
-        height = static_cast<std::int16_t>(readLe(bytes, fileHeader + 6, 2));
-        bitsPerPixel = readLe(bytes, fileHeader + 10, 2);
-    } else {
-        if (bytes.size() < fileHeader + 20) return false;
-        width = static_cast<std::int32_t>(readLe(bytes, fileHeader + 4, 4));
-        height = static_cast<std::int32_t>(readLe(bytes, fileHeader + 8, 4));
-        bitsPerPixel = readLe(bytes, fileHeader + 14, 2);
-        compression = readLe(bytes, fileHeader + 16, 4);
-    }
-    if (width <= 0 || width > maxSide || height == 0 || height < -maxSide || height > maxSide) return false;
-    if (width * (height < 0 ? -height : height) > largestSurfacePixels) return false;
-    constexpr std::uint32_t uncompressed = 0, bitFields = 3;
-    if (compression != uncompressed && compression != bitFields) return true;  // RLE: Qt checks the runs
-    const std::int64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-    const std::int64_t rows = height < 0 ? -height : height;
-    return std::int64_t(dataOffset) + rowBytes * rows <= bytes.size();
+// Qt's reader fills a short file's missing rows with whatever it likes: an
+// uncompressed file must hold every row it promises.
+bool holdsEveryRow(const BmpHeader& header, std::size_t fileBytes) {
+    if (header.compression != bmpUncompressed && header.compression != bmpBitFields) return true;  // Qt checks
+    const std::int64_t rowBytes = (std::int64_t(header.width) * header.bitsPerPixel + 31) / 32 * 4;
+    return std::int64_t(header.dataOffset) + rowBytes * header.rows() <= std::int64_t(fileBytes);
 }
 
 void putLe(unsigned char* at, std::uint64_t value, int size) {
@@ -109,12 +78,8 @@ bool writeBmp(int fd, const Picture& picture) {
 }
 
 // Decodes straight from the bytes read, without copying them first.
-QImage decodeBmp(const std::string& fileName) {
-    // Only a regular file: a device reads for ever and a FIFO blocks.
-    const std::optional<std::string> content = readRegularFile(fileName, maxFileBytes);
-    if (!content) return {};
-    QByteArray bytes = QByteArray::fromRawData(content->data(), static_cast<qsizetype>(content->size()));
-    if (!soundHeader(bytes)) return {};
+QImage decodeWithQt(const std::string& content) {
+    QByteArray bytes = QByteArray::fromRawData(content.data(), static_cast<qsizetype>(content.size()));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
@@ -156,8 +121,20 @@ bool savePictureFile(const Picture& picture, const std::string& fileName) {
     return finishReplacement(handle, temporary, fileName, written, Flush::No);
 }
 
+// The run-length kinds are decoded here: Qt's reader leaves the pixels their
+// runs do not reach as it found the memory.
 std::optional<Picture> loadPictureFile(const std::string& fileName) {
-    const QImage image = decodeBmp(fileName);  // the file's bytes are gone before the picture is made
+    QImage image;
+    {
+        // Only a regular file: a device reads for ever and a FIFO blocks.
+        const std::optional<std::string> content = readRegularFile(fileName, maxFileBytes);
+        if (!content) return std::nullopt;
+        const std::optional<BmpHeader> header = readBmpHeader(*content);
+        if (!header) return std::nullopt;
+        if (isRunLength(*header)) return decodeBmpRuns(*content, *header);
+        if (!holdsEveryRow(*header, content->size())) return std::nullopt;
+        image = decodeWithQt(*content);
+    }  // the file's bytes are gone before the picture is made
     if (image.isNull()) return std::nullopt;
     return pictureOf(image);
 }

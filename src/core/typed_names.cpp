@@ -17,10 +17,24 @@ bool isPlainFileName(std::string_view name) {
     return true;
 }
 
+std::string_view patternSetExtension(long mazekind) {
+    switch (mazekind) {
+        case 0: return ".pat";
+        case 1: return ".3d-pipe-pat";
+        case 2: return ".3d-pat";
+        default: return "";
+    }
+}
+
+bool isSetName(std::string_view name) { return isPlainFileName(name) && name.find('\\') == std::string_view::npos; }
+
 bool isOfferedFileName(std::string_view fileName, std::string_view filter) {
     const std::string_view extension = filter.substr(filter.starts_with('*') ? 1 : 0);
     const std::string name = drawingName(fileName);
-    return isPlainFileName(name) && fileName == name + std::string(extension);
+    if (!isPlainFileName(name) || fileName != name + std::string(extension)) return false;
+    for (long kind = 0; kind <= 2; ++kind)
+        if (extension == patternSetExtension(kind)) return isSetName(name);
+    return true;
 }
 
 }  // namespace tarnwick

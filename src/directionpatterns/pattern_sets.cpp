@@ -15,29 +15,16 @@ namespace {
 constexpr FilePanel savePanel{"Label8", "Text5", "savepatternlist"};
 constexpr FilePanel loadPanel{"Label9", "Text6", "loadpatternlist"};
 
-// The set file's extension by `mazekind`; a set is offered to its own kind only.
-std::string setExtension(long mazekind) {
-    switch (mazekind) {
-        case 0: return ".pat";
-        case 1: return ".3d-pipe-pat";
-        case 2: return ".3d-pat";
-        default: return "";
-    }
-}
-
-// A set lives in the current directory: no path separator of any platform, no control character.
-bool isSetName(const std::string& name) { return isPlainFileName(name) && name.find('\\') == std::string::npos; }
-
 }  // namespace
 
 std::string patternsetfilename(long mazekind, const std::string& name) {
-    const std::string extension = setExtension(mazekind);
+    const std::string extension = std::string(patternSetExtension(mazekind));
     return extension.empty() ? "" : name + extension;
 }
 
 static void openpatternsetpanel(Form57& f, const FilePanel& panel) {
     f.patternsetpanelopensteps();
-    showFilePanel(f.ui, panel, "*" + setExtension(f.mazekind));
+    showFilePanel(f.ui, panel, "*" + std::string(patternSetExtension(f.mazekind)));
 }
 
 void Form57::savepatterns_Click() {

@@ -68,8 +68,12 @@ TEST(FileList, OffersOnlyNamesThatNameTheirOwnFile) {
     std::sort(offered.begin(), offered.end());
     EXPECT_EQ(listFiles("*.maze"), offered);
 
-    for (const char* name : {"left.3d-pipe-pat", "odd.name.3d-pipe-pat", " left.3d-pipe-pat"}) std::ofstream(name) << "x";
+    // A pattern set's load refuses a backslash, which a drawing's takes.
+    for (const char* name : {"left.3d-pipe-pat", "odd.name.3d-pipe-pat", " left.3d-pipe-pat", "back\\slash.3d-pipe-pat",
+                             "back\\slash.pat", "right.pat"})
+        std::ofstream(name) << "x";
     EXPECT_EQ(listFiles("*.3d-pipe-pat"), std::vector<std::string>{"left.3d-pipe-pat"});
+    EXPECT_EQ(listFiles("*.pat"), std::vector<std::string>{"right.pat"});
 }
 
 }  // namespace

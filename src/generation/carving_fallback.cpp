@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/colours.h"
 #include "shell/form57.h"
 
 namespace tarnwick {
@@ -40,6 +41,7 @@ std::uint64_t Form57::carvinglastresortbound() const { return carvinglastresortp
 // to its start: a sweep that a carve overtook could pass a cell that the carve
 // made ready, and end making with it clean.
 void Form57::walkcarved() {
+    if (mazekind == 2 && readiesapassedcell()) sweepmissedcell = true;
     passeswithoutcarving = 0;
     passespastfallback = 0;
     carvinggivenup = false;
@@ -48,6 +50,19 @@ void Form57::walkcarved() {
     if (!steeringfallback && patternstate != 3 && stuckflag != 1 && direction >= 1 && direction <= 4)
         patterncarvedsides |= 1U << direction;
     endsteeringfallback();
+}
+
+// A 3d scan passes over clean cells that no passage borders yet. A carve beside
+// one the sweep has passed may have made it ready, and a sweep that ended on
+// that would end making with the walker still at work beside it.
+bool Form57::readiesapassedcell() const {
+    static constexpr long sides[4][2] = {{0, -1}, {-1, 0}, {1, 0}, {0, 1}};
+    for (const auto& s : sides) {
+        const long x = cellx1 + s[0] * wallsizex, y = celly1 + s[1] * wallsizey;
+        const bool passed = y < scany || (y == scany && x < scanx);
+        if (passed && isCleanColour(*this, canvas.point(x, y))) return true;
+    }
+    return false;
 }
 
 // Counts only while the computer creates: the user steering, or a pause, is no

@@ -35,7 +35,19 @@ std::uint64_t Form57::carvingfallbackbound() const {
 // longest stretch past the fallback's bound measured (patterns that never carve
 // where they must, mutated mazefiles) was 6 passes a cell; ordinary makes never
 // reach the fallback's bound at all.
+std::uint64_t Form57::carvingguidebound() const { return carvingguidepassespercell * latticecells(); }
 std::uint64_t Form57::carvinglastresortbound() const { return carvinglastresortpassespercell * latticecells(); }
+
+void Form57::restartcarvingwatch() {
+    passeswithoutcarving = 0;
+    passespastfallback = 0;
+    carvinggivenup = false;
+    givenupeverywhere = false;
+    walkerguide.on = false;
+    std::fill(walkerguide.givenup.begin(), walkerguide.givenup.end(), GivenUp::No);
+    patterncarvedsides = 0;
+    steeringfallbackused = false;
+}
 
 // Once the fallback has been needed, every carve sends the completion scan back
 // to its start: a sweep that a carve overtook could pass a cell that the carve
@@ -45,6 +57,8 @@ void Form57::walkcarved() {
     passeswithoutcarving = 0;
     passespastfallback = 0;
     carvinggivenup = false;
+    givenupeverywhere = false;
+    guideaftercarve();
     if (steeringfallbackused) scanreset();
     // Stuck tries run through every direction: only the patterns' own moves count.
     if (!steeringfallback && patternstate != 3 && stuckflag != 1 && direction >= 1 && direction <= 4)
@@ -71,7 +85,12 @@ bool Form57::readiesapassedcell() const {
 void Form57::walkcarvingcheck() {
     if (creationmode == -1 || panelopen != 0 || paused != 0) return;
     const auto lastResort = [this] {
-        if (++passespastfallback >= carvinglastresortbound()) carvinggivenup = true;
+        ++passespastfallback;
+        if (walkerreach.filtering) {
+            if (passespastfallback >= carvingguidebound() || givenupbefore(scanwaitx, scanwaity)) walkguidecheck();
+        } else if (passespastfallback >= carvinglastresortbound()) {
+            carvinggivenup = givenupeverywhere = true;
+        }
     };
     if (steeringfallback) return lastResort();
     if (++passeswithoutcarving < carvingfallbackbound()) return;

@@ -17,9 +17,11 @@ long reverseOf(long direction) { return direction + (direction % 2 == 1 ? 1 : -1
 
 long Form57::walkerguidecell(long x, long y) const {
     const WalkerReach& r = walkerreach;
-    if (x < r.originx || y < r.originy || (x - r.originx) % r.step != 0 || (y - r.originy) % r.step != 0) return -1;
+    if (!r.filtering || x < r.originx || y < r.originy || (x - r.originx) % r.step != 0 ||
+        (y - r.originy) % r.step != 0)
+        return -1;
     const long i = (x - r.originx) / r.step, j = (y - r.originy) / r.step;
-    return r.filtering && i < r.cols && j < r.rows ? j * r.cols + i : -1;
+    return i < r.cols && j < r.rows ? j * r.cols + i : -1;
 }
 
 // Breadth first from the walker's cell over the cells it stands on while it
@@ -82,8 +84,8 @@ bool Form57::walkerguidepath() {
 // leads to it, or the guided walker has had passes enough for its way and more.
 void Form57::walkguidecheck() {
     WalkerGuide& g = walkerguide;
-    const long waitedOn = walkerguidecell(scanwaitx, scanwaity);
-    if (waitedOn < 0 || givenupon(scanwaitx, scanwaity)) return;  // the scan has yet to pass it
+    // No cell to guide to, or one given up that the scan has yet to pass.
+    if (walkerguidecell(scanwaitx, scanwaity) < 0 || givenupon(scanwaitx, scanwaity)) return;
     if (!g.on || g.targetx != scanwaitx || g.targety != scanwaity) {
         g.targetx = scanwaitx;
         g.targety = scanwaity;

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/colours.h"
 #include "shell/form57.h"
 
 namespace tarnwick {
@@ -34,20 +35,48 @@ std::uint64_t Form57::carvingfallbackbound() const {
 // longest stretch past the fallback's bound measured (patterns that never carve
 // where they must, mutated mazefiles) was 6 passes a cell; ordinary makes never
 // reach the fallback's bound at all.
+std::uint64_t Form57::carvingguidebound() const { return carvingguidepassespercell * latticecells(); }
 std::uint64_t Form57::carvinglastresortbound() const { return carvinglastresortpassespercell * latticecells(); }
+
+void Form57::restartcarvingwatch() {
+    passeswithoutcarving = 0;
+    passespastfallback = 0;
+    carvinggivenup = false;
+    givenupeverywhere = false;
+    walkerguide.on = false;
+    std::fill(walkerguide.givenup.begin(), walkerguide.givenup.end(), GivenUp::No);
+    patterncarvedsides = 0;
+    steeringfallbackused = false;
+}
 
 // Once the fallback has been needed, every carve sends the completion scan back
 // to its start: a sweep that a carve overtook could pass a cell that the carve
 // made ready, and end making with it clean.
 void Form57::walkcarved() {
+    if (mazekind == 2 && readiesapassedcell()) sweepmissedcell = true;
     passeswithoutcarving = 0;
     passespastfallback = 0;
     carvinggivenup = false;
+    givenupeverywhere = false;
+    guideaftercarve();
     if (steeringfallbackused) scanreset();
     // Stuck tries run through every direction: only the patterns' own moves count.
     if (!steeringfallback && patternstate != 3 && stuckflag != 1 && direction >= 1 && direction <= 4)
         patterncarvedsides |= 1U << direction;
     endsteeringfallback();
+}
+
+// A 3d scan passes over clean cells that no passage borders yet. A carve beside
+// one the sweep has passed may have made it ready, and a sweep that ended on
+// that would end making with the walker still at work beside it.
+bool Form57::readiesapassedcell() const {
+    static constexpr long sides[4][2] = {{0, -1}, {-1, 0}, {1, 0}, {0, 1}};
+    for (const auto& s : sides) {
+        const long x = cellx1 + s[0] * wallsizex, y = celly1 + s[1] * wallsizey;
+        const bool passed = y < scany || (y == scany && x < scanx);
+        if (passed && isCleanColour(*this, canvas.point(x, y))) return true;
+    }
+    return false;
 }
 
 // Counts only while the computer creates: the user steering, or a pause, is no
@@ -56,7 +85,12 @@ void Form57::walkcarved() {
 void Form57::walkcarvingcheck() {
     if (creationmode == -1 || panelopen != 0 || paused != 0) return;
     const auto lastResort = [this] {
-        if (++passespastfallback >= carvinglastresortbound()) carvinggivenup = true;
+        ++passespastfallback;
+        if (walkerreach.filtering) {
+            if (passespastfallback >= carvingguidebound() || givenupbefore(scanwaitx, scanwaity)) walkguidecheck();
+        } else if (passespastfallback >= carvinglastresortbound()) {
+            carvinggivenup = givenupeverywhere = true;
+        }
     };
     if (steeringfallback) return lastResort();
     if (++passeswithoutcarving < carvingfallbackbound()) return;

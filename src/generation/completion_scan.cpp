@@ -37,9 +37,15 @@ long entryRefusals(Form57& f, long x, long y, long sx, long sy) {
             {vertical ? ax - 1 : ax, vertical ? ay : ay - 1, vertical ? ax - w : ax, vertical ? ay : ay - w},
             {vertical ? ax + w - 1 : ax, vertical ? ay : ay + w - 1, vertical ? ax + w : ax, vertical ? ay : ay + w},
         };
+        // A side closed by the picture itself, its grid line still clean and the
+        // cell beyond outside the maze colours (a border, the picture's edge),
+        // does not stop the walker's step either.
+        auto closedByPicture = [&f](long probe, long beyond) {
+            return isCleanColour(f, probe) && isBorderColour(f, beyond) && !isPassageColour(f, beyond);
+        };
         for (const auto& s : sides) {
-            const long probe = at(s[0], s[1]);
-            if (probe != own && probe != at(s[2], s[3])) refusals = 1;
+            const long probe = at(s[0], s[1]), beyond = at(s[2], s[3]);
+            if (probe != own && probe != beyond && !closedByPicture(probe, beyond)) refusals = 1;
         }
     }
     // U's two neighbours across the entry, closed towards U and along the entry.
@@ -70,6 +76,13 @@ long entryRefusals(Form57& f, long x, long y, long sx, long sy) {
 
 }  // namespace
 
+// The scan starts over, waiting on the cell it found.
+void Form57::waitonscancell() {
+    scanwaitx = scanx;
+    scanwaity = scany;
+    scanreset();
+}
+
 void Form57::finishmaking() {
     const long x = scanx, y = scany;
     auto visited = [this](long colour) { return isPassageColour(*this, colour) || colour == cursorcolor; };
@@ -86,9 +99,9 @@ void Form57::finishmaking() {
         if (!cellClean) return;
     }
     // A clean cell the walker can never get to would keep the scan going for ever.
-    if (carvinggivenup || !walkercanreach(x, y)) return;
+    if (givenupeverywhere || !walkercanreach(x, y) || givenupon(x, y)) return;
     if (mazekind != 2) {
-        scanreset();
+        waitonscancell();
         return;
     }
     // Entries from below, above, the right and the left.
@@ -96,7 +109,7 @@ void Form57::finishmaking() {
     for (const auto& s : sources) {
         testcount = entryRefusals(*this, x, y, s[0], s[1]);
         if (testcount == 0) {
-            scanreset();
+            waitonscancell();
             return;
         }
     }

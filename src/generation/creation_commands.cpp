@@ -27,6 +27,7 @@ void Form57::userfinishback() {
 void Form57::scanreset() {
     scanx = wallsizex + 1 - gridstepx;
     scany = wallsizey + 1 - gridstepy;
+    sweepmissedcell = false;
 }
 
 // The random identical patterns of a command: the generator takes the window and

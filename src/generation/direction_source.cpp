@@ -43,7 +43,7 @@ void Form57::walknextpattern() {
 
 void Form57::walkrandomdraw() {
     if (creationmode == -1 && patternstate == 0) patternchoice = 0;
-    if (patternstate == 3) direction = random.draw(4);
+    if (patternstate == 3) direction = walkerguide.on ? guideddirection() : random.draw(4);
     if (creationmode == -1) direction = 0;
 }
 

@@ -67,11 +67,7 @@ void Form57::makemaze2() {
     // The walker's own bookkeeping starts afresh with every maze.
     walkerreach.stale = true;
     idlecarvingpasses = 0;
-    passeswithoutcarving = 0;
-    passespastfallback = 0;
-    carvinggivenup = false;
-    patterncarvedsides = 0;
-    steeringfallbackused = false;
+    restartcarvingwatch();
     walkmenuversion = 0;
 }
 

@@ -22,8 +22,9 @@ long floorMod(long a, long m) { return ((a % m) + m) % m; }
 bool Form57::walkercanreach(long x, long y) {
     WalkerReach& r = walkerreach;
     // Asked on most passes: the colour tables are read only when they may have changed.
-    const std::array<long, 11> settings{wallsizex, wallsizey, gridstepx, mazekind,       homex1,       homey1,
-                                        finishx1,  finishy1,  palette[1], canvas.width(), canvas.height()};
+    const std::array<long, 12> settings{wallsizex, wallsizey,      gridstepx,       mazekind,
+                                        homex1,    homey1,         finishx1,        finishy1,
+                                        palette[1], shortunderpasses, canvas.width(), canvas.height()};
     bool changed = r.stale || settings != r.settings;
     if (ColourTableWrites::now() != r.tablewrites) {
         std::array<long, 17> open;
@@ -65,28 +66,9 @@ void Form57::recomputewalkerreach() {
         return;
     }
     const std::size_t count = static_cast<std::size_t>(r.cols * r.rows);
-    // Per cell: 1 permeable (open or passage: it may be entered or tunnelled
-    // through), 2 a passage now (a hop or jump may land on it).
-    const long cursor = palette[1] + 3;
-    auto mazeColour = [this](long c) { return isOpenColour(*this, c) || isPassageColour(*this, c); };
-    std::vector<std::uint8_t> kind(count, 0);
-    for (long j = 0; j < r.rows; ++j)
-        for (long i = 0; i < r.cols; ++i) {
-            const long x1 = r.originx + i * w, y1 = r.originy + j * w;
-            const long tl = canvas.point(x1, y1);
-            const bool passage = isPassageColour(*this, tl) || tl == cursor ||
-                                 isPassageColour(*this, canvas.point(x1 + w - 3, y1)) ||
-                                 isPassageColour(*this, canvas.point(x1, y1 + w - 3));
-            // Cells larger than the picture's features: an open corner is not
-            // enough. Every test by which the walker carves, tunnels through or
-            // surfaces in a cell that is no passage yet (whole ring scans, or a
-            // long underpass's scan of every second pixel) reads the box's pixels
-            // at even offsets from its corner, and none of them may lie outside
-            // the maze colours.
-            const bool permeable = isOpenColour(*this, tl) &&
-                                   canvas.everyPixel(x1, y1, x1 + w - 3, y1 + w - 3, 2, mazeColour);
-            kind[static_cast<std::size_t>(j * r.cols + i)] = passage ? 2 : permeable ? 1 : 0;
-        }
+    const std::vector<std::uint8_t> kind = walkercellkinds();
+    walkerguide.on = false;
+    walkerguide.givenup.assign(count, GivenUp::No);
     r.cells.assign(count, 0);
     std::deque<std::pair<long, long>> todo;
     auto reach = [&](long i, long j) {
@@ -163,6 +145,37 @@ void Form57::recomputewalkerreach() {
             }
         }
     }
+}
+
+// Per cell of the reach's lattice: 1 permeable (open or passage: it may be
+// entered or tunnelled through), 2 a passage now (a hop or jump may land on it).
+std::vector<std::uint8_t> Form57::walkercellkinds() const {
+    const WalkerReach& r = walkerreach;
+    const long w = r.step;
+    const long cursor = palette[1] + 3;
+    auto mazeColour = [this](long c) { return isOpenColour(*this, c) || isPassageColour(*this, c); };
+    const bool longUnderpasses = mazekind == 1 && shortunderpasses == 0;
+    std::vector<std::uint8_t> kind(static_cast<std::size_t>(r.cols * r.rows), 0);
+    for (long j = 0; j < r.rows; ++j)
+        for (long i = 0; i < r.cols; ++i) {
+            const long x1 = r.originx + i * w, y1 = r.originy + j * w;
+            const long tl = canvas.point(x1, y1);
+            const bool passage = isPassageColour(*this, tl) || tl == cursor ||
+                                 isPassageColour(*this, canvas.point(x1 + w - 3, y1)) ||
+                                 isPassageColour(*this, canvas.point(x1, y1 + w - 3));
+            // Cells larger than the picture's features: an open corner is not
+            // enough. The walker carves, tunnels through or surfaces in a cell
+            // that is no passage yet only where its own scan passes: every pixel
+            // of the box and its ring, or a long underpass's every second pixel
+            // of the box and two rings. Neither may meet a colour outside the
+            // maze colours now (clean ones turn to passage as the maze grows).
+            const CellRect cell{x1, y1, x1 + w - 3, y1 + w - 3};
+            const bool permeable =
+                isOpenColour(*this, tl) && (regionScanPasses(canvas, cell, 1, 1, mazeColour) ||
+                                            (longUnderpasses && regionScanPasses(canvas, cell, 2, 2, mazeColour)));
+            kind[static_cast<std::size_t>(j * r.cols + i)] = passage ? 2 : permeable ? 1 : 0;
+        }
+    return kind;
 }
 
 }  // namespace tarnwick

@@ -118,7 +118,9 @@ Form57::WalkAt Form57::walkscan() {
         scanx = wallsizex + 1 - gridstepx;
         scany += gridstepy;
     }
-    if (scany > areaheight) {
+    if (scany > areaheight && sweepmissedcell) {
+        scanreset();
+    } else if (scany > areaheight) {
         programmode = 2;
         return WalkAt::Leave;
     }

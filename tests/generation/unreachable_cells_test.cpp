@@ -1,6 +1,8 @@
 // Clean cells behind cells larger than the picture's features: no cell on the
 // way fits whole in the open colours, so no walk gets to them, and making still
 // ends with them clean.
+#include <algorithm>
+
 #include "core/colours.h"
 #include "generation/making_fixture.h"
 
@@ -48,9 +50,10 @@ TEST_F(UnreachableCells, MakingEndsWithoutTheFallback) {
     }
 }
 
-// A reach that cannot tell (here made to accept every cell) leaves the scan
-// waiting on the right half for ever: random steering, the fallback's or the
-// user's own, goes on without a carve until the last resort ends making.
+// A reach that cannot tell (here made to accept every cell, with no lattice to
+// guide on) leaves the scan waiting on the right half for ever: random steering,
+// the fallback's or the user's own, goes on without a carve until the last
+// resort ends making.
 TEST_F(UnreachableCells, TheLastResortEndsMakingWhenTheReachCannotTell) {
     for (const bool userRandom : {false, true}) {
         SCOPED_TRACE(userRandom ? "random steering chosen by the user" : "the patterns steering");
@@ -63,8 +66,32 @@ TEST_F(UnreachableCells, TheLastResortEndsMakingWhenTheReachCannotTell) {
             << "making did not end";
         platform.setFeeder({});
         EXPECT_EQ(form.programmode, 2);
-        EXPECT_TRUE(form.carvinggivenup);
+        EXPECT_TRUE(form.givenupeverywhere);
         expectOnlyTheLeftCarved();
+    }
+}
+
+// With its lattice kept but every cell accepted, the reach still cannot tell:
+// the guide finds no way to each cell of the right half and gives it up at once,
+// so making ends just past the guide's bound, far short of the last resort's.
+TEST_F(UnreachableCells, TheGuideGivesUpOnlyCellsNoWayLeadsTo) {
+    paintStripedDrawing(0);
+    platform.setFeeder([this](HeadlessPlatform&) {
+        if (form.walkerreach.filtering) std::fill(form.walkerreach.cells.begin(), form.walkerreach.cells.end(), 1);
+    });
+    const std::uint64_t cells = 20 * 16;
+    ASSERT_TRUE(makeMaze((Form57::carvingfallbackpassespercell + Form57::carvingguidepassespercell + 8) * cells))
+        << "making did not end";
+    platform.setFeeder({});
+    EXPECT_EQ(form.programmode, 2);
+    EXPECT_TRUE(form.carvinggivenup);
+    EXPECT_FALSE(form.givenupeverywhere);
+    expectOnlyTheLeftCarved();
+    const Form57::WalkerReach& r = form.walkerreach;
+    for (std::size_t q = 0; q < form.walkerguide.givenup.size(); ++q) {
+        if (form.walkerguide.givenup[q] == Form57::GivenUp::No) continue;
+        const long x = r.originx + static_cast<long>(q) % r.cols * wall, col = (x - wall - 1) / wall;
+        EXPECT_GT(col, 5) << "a cell of the left half was given up";
     }
 }
 

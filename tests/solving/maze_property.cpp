@@ -18,9 +18,13 @@ std::string describe(const MazeRecipe& r) {
     if (r.example != nullptr)
         return std::string(r.example) + (r.wall != 10 ? " wall " + std::to_string(r.wall) : "") + " seed " +
                std::to_string(r.seed);
-    std::string kind = r.mazekind == 2 ? "3d" : r.longunderpasses ? "3d-pipe-long" : "3d-pipe-short";
+    std::string kind = r.mazekind == 0   ? "regular"
+                       : r.mazekind == 2 ? "3d"
+                       : r.longunderpasses ? "3d-pipe-long"
+                                           : "3d-pipe-short";
     return kind + " level " + std::to_string(r.level) + " wall " + std::to_string(r.wall) + " seed " +
-           std::to_string(r.seed) + " " + std::to_string(r.width) + "x" + std::to_string(r.height);
+           std::to_string(r.seed) + " " + std::to_string(r.width) + "x" + std::to_string(r.height) +
+           (std::string(r.picture) != "open" ? std::string(" ") + r.picture : "");
 }
 
 void writeOpenPicture() { savePictureFile(Picture(800, 600, 0x000000), "open.bmp"); }
@@ -43,9 +47,9 @@ SolvedMaze makeAndSolve(const MazeRecipe& recipe, std::uint64_t passBudget) {
     const std::string wall = std::to_string(recipe.wall);
     std::vector<std::function<void()>> moves{
         [&] { platform.pushButton("Command2"); },
-        [&] { platform.pushMenu(recipe.mazekind == 2 ? "mazes3d1" : "mazes3d"); },
+        [&] { platform.pushMenu(recipe.mazekind == 0 ? "rmazes" : recipe.mazekind == 2 ? "mazes3d1" : "mazes3d"); },
         [&] { platform.pushMenu("importdrawing"); },
-        [&] { platform.pushText("open"), platform.pushEntryKey(13); },
+        [&] { platform.pushText(recipe.picture), platform.pushEntryKey(13); },
         [&] { platform.pushMenu("changewallsize"); },
         [&] { platform.pushText(wall), platform.pushEntryKey(13); },
         [&] { platform.pushMenu("cgenerate"); },

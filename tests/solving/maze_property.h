@@ -14,13 +14,14 @@ namespace tarnwick::test {
 // squares and solved by the computer, all through the program's own stages on
 // the headless platform.
 struct MazeRecipe {
-    long mazekind = 2;  // 1 3d-pipe, 2 3d
+    long mazekind = 2;  // 0 regular, 1 3d-pipe, 2 3d
     bool longunderpasses = false;
     long level = 4;
     long wall = 10;  // an example's own is 10: another is set once its settings are in
     std::uint64_t seed = 1;
     int width = 200, height = 150;
     const char* example = nullptr;  // the example's menu item; its settings file must be at hand
+    const char* picture = "open";   // without an example: the picture imported
     bool computerSolves = false;    // "(0)-off" before the solve, whatever play option the settings chose
     // With an example: after its settings the Create command switches to the
     // 3d-pipe kind (grid step twice the wall size) or away from it; unset keeps
@@ -50,8 +51,8 @@ struct SolvedMaze {
 // Runs the program from its title; a stage that is not done within its budget
 // of passes (passBudget, and passesPerCell for every lattice cell) is left
 // undone. The program reads and writes its files in the current directory,
-// which must hold "open.bmp" (see writeOpenPicture) or the example's settings
-// file.
+// which must hold the picture (for "open.bmp" see writeOpenPicture) or the
+// example's settings file.
 SolvedMaze makeAndSolve(const MazeRecipe& recipe, std::uint64_t passBudget);
 void writeOpenPicture();  // "open.bmp": black, 800 by 600, open everywhere
 

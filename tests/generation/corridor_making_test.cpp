@@ -68,7 +68,9 @@ TEST(CorridorMaking, CarvesEveryCellAWalkReaches) {
             const std::set<Cell> reached = reachable(corridor.cells, cellOf(f.homex1, f.homey1), finish);
             for (const Cell& c : reached) {
                 const long x = wall + c.first * wall + 1, y = wall + c.second * wall + 1;
-                if (c != start && c != finish) EXPECT_TRUE(isPassageColour(f, f.canvas.point(x, y))) << PrintCell(c);
+                if (c != start && c != finish) {
+                    EXPECT_TRUE(isPassageColour(f, f.canvas.point(x, y))) << PrintCell(c);
+                }
             }
             // Only cells behind the finish may be given up (the reach lets a
             // pipe tunnel run on under it).

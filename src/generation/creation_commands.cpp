@@ -118,6 +118,8 @@ void Form57::createmaze(long kind) {
     if (randompatternmode == 5) commandrandompatterns();
     scanreset();
     cleanrestart();
+    // Another kind may need more room than the maze being made had.
+    if (programmode == 1 && !homewithroom()) return;
     savesnapshot(snapshot::basepicture);
     cursorbox();
     programmode = 1;

@@ -6,7 +6,7 @@ namespace tarnwick {
 void Form57::makemaze() {
     stopmaking = 0;
     makemaze2();
-    if (programmode == -6) return;
+    if (programmode == -6 || programmode == 0) return;  // 0: no room for a maze, back to drawing
     WalkAt at = WalkAt::Pass;
     do at = walkpass(at);
     while (at != WalkAt::LeaveNow && at != WalkAt::Leave);

@@ -26,6 +26,7 @@ void Form57::makemaze2() {
     files.close(2);
     if (programmode != 0 && keeppicture == 0) {
         paintsnapshot(snapshot::basepicture);
+        if (!homewithroom()) return;
         cellx1 = homex1;
         celly1 = homey1;
         cellx2 = homex2;

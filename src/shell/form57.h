@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "core/canvas.h"
+#include "core/geometry.h"
 #include "core/program_end.h"
 #include "core/random.h"
 #include "core/state.h"

@@ -155,15 +155,17 @@ TEST_P(Finished3dMaze, EndsWithAPipeCellOnlyBorderLeadsTo) {
     EXPECT_FALSE(form.mazekind == 1 && carved({2, 2}));
 }
 
-// Border on both ways out of the start: the walker never leaves home.
-TEST_P(Finished3dMaze, EndsWithTheStartOnACellItCannotLeave) {
+// Border on both ways out of the start: the maze begins on the first cell of the
+// rest instead, and the start's cell stays clean.
+TEST_P(Finished3dMaze, BeginsElsewhereWhenTheStartIsWalledIn) {
     ASSERT_NO_FATAL_FAILURE(make({"SR.....",
                                   "RR.....",
                                   ".......",
                                   ".......",
                                   "......F"}));
-    for (long row = 0; row < 5; ++row)
-        for (long col = 0; col < 7; ++col) EXPECT_FALSE(carved({col, row})) << col << "," << row;
+    EXPECT_EQ(startSquare(form), box({2, 0}));
+    EXPECT_FALSE(carved({0, 0}));
+    expectEveryCellCarved([](LatticeCell c) { return !(c == LatticeCell{0, 0}); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, Finished3dMaze,

@@ -176,7 +176,9 @@ TEST_F(FinishedMaze, EndsWithARegionCutOffByBorders) {
 
 // Every neighbour of the start holds a pixel of a border frame drawn round the
 // start's cell: the walker never leaves home, and making ends with nothing carved.
-TEST_F(FinishedMaze, EndsWithTheStartOnACellItCannotLeave) {
+// A start walled in on every side: the maze begins on the first cell of the rest
+// of the drawing instead, and the walled-in cells stay as drawn.
+TEST_F(FinishedMaze, BeginsElsewhereWhenTheStartIsWalledIn) {
     paintDrawing({"......",
                   ".S....",
                   "......",
@@ -188,7 +190,14 @@ TEST_F(FinishedMaze, EndsWithTheStartOnACellItCannotLeave) {
         form.canvas.fillBox(line.x1, line.y1, line.x2, line.y2, red);
     form.savesnapshot("drawing1b.bmp");
     ASSERT_TRUE(makeMaze());
-    EXPECT_TRUE(carvedCells().empty());
+    EXPECT_EQ(form.programmode, 2);
+    EXPECT_EQ((CellRect{form.homex1, form.homey1, form.homex2, form.homey2}), box({3, 0}));
+    EXPECT_EQ(startSquare(form), box({3, 0}));
+    // The lines cross every cell around the start's.
+    auto expected = openCells();
+    for (long row = 0; row <= 2; ++row)
+        for (long col = 0; col <= 2; ++col) expected.erase({col, row});
+    expectPerfectMaze(expected);
 }
 
 TEST_F(FinishedMaze, EndsWithAHoleInsideABorderIsland) {

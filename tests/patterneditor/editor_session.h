@@ -61,6 +61,16 @@ protected:
         menu(newDrawing, 10);
     }
 
+    // The whole drawing in black, an open colour: a maze has room everywhere.
+    void openDrawing() {
+        then([this] {
+            const bool screenOnly = form.canvas.screenOnly();
+            form.canvas.setScreenOnly(false);
+            form.canvas.fillBox(0, 0, form.canvas.width() - 1, form.canvas.height() - 1, 0x000000);
+            form.canvas.setScreenOnly(screenOnly);
+        });
+    }
+
     void run() {
         program.run([this](HeadlessPlatform& p, std::uint64_t) {
             if (steps.empty()) {

@@ -202,6 +202,7 @@ TEST_F(EditorSession, PipeFieldAndSteps) {
 // stopped, playing a newly chosen pattern.
 TEST_F(EditorSession, ThreeDPatternEditedDuringMazeMaking) {
     begin("mazes3d1");
+    openDrawing();
     menu("cgenerate", 2);
     menu("newmaze", 2);
     until([&] { return form.programmode == 1; });
@@ -228,13 +229,7 @@ TEST_F(EditorSession, ThreeDPatternEditedDuringMazeMaking) {
 // after every travel, so the passage goes on right, right and down.
 TEST_F(EditorSession, TheNextMazeFollowsTheEditedPattern) {
     begin();
-    // The whole drawing in black, an open colour.
-    then([&] {
-        const bool screenOnly = form.canvas.screenOnly();
-        form.canvas.setScreenOnly(false);
-        form.canvas.fillBox(0, 0, form.canvas.width() - 1, form.canvas.height() - 1, black);
-        form.canvas.setScreenOnly(screenOnly);
-    });
+    openDrawing();
     menu("downpattern", 6);
     key(right);
     key(right);

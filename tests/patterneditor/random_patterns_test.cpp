@@ -256,6 +256,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, FillResizedMidway,
 // With random identical patterns chosen, every new maze first makes a random left pattern.
 TEST_F(EditorSession, CreateCommandMakesARandomPatternFirst) {
     begin("mazes3d1");
+    openDrawing();
     then([&] {
         form.randompatternmode = 5;
         form.maxrandomsize = 8;

@@ -144,9 +144,11 @@ TEST_F(SnapshotTest, StartsWhenNoPictureCanBeWritten) {
     platform.failAllWrites = true;
     long drawingMode = -99;
     long titleShown = -1;
+    // Like the real drawing stage, the stand-in ends in the event run it asked the end in.
     form.workers.drawing = [&] {
         drawingMode = form.programmode;
         platform.requestEnd();
+        form.doEvents();
     };
     platform.setFeeder([&](HeadlessPlatform& p) {
         if (p.passes() != 2) return;

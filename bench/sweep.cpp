@@ -69,16 +69,18 @@ struct Largest {
 };
 
 struct Tally {
-    long runs = 0, stalls = 0, solved = 0, stopped = 0, lastResorts = 0, onNothing = 0;
+    long runs = 0, stalls = 0, solved = 0, stopped = 0, lastResorts = 0, onNothing = 0, noRoom = 0;
     Largest making, solving, pastFallback;
 
     void add(const std::string& name, const test::SolvedMaze& out) {
         ++runs;
-        const char* end = !out.made     ? "STALL in making"
+        const char* end = out.noRoom    ? "no room for a maze"
+                          : !out.made   ? "STALL in making"
                           : out.solved  ? "solved"
                           : out.stopped ? "solve stopped"
                                         : "STALL in solving";
-        if (!out.made || (!out.solved && !out.stopped)) ++stalls;
+        if (!out.noRoom && (!out.made || (!out.solved && !out.stopped))) ++stalls;
+        noRoom += out.noRoom ? 1 : 0;
         solved += out.solved ? 1 : 0;
         stopped += out.stopped ? 1 : 0;
         lastResorts += out.carvingGivenUp ? 1 : 0;
@@ -97,8 +99,8 @@ struct Tally {
 
     void print(const char* what) const {
         std::printf("sweep %s: %ld runs, %ld stalls, %ld solved, %ld solves stopped, %ld makes that gave up clean cells"
-                    " (the guide or the last resort), %ld solved with nothing carved\n",
-                    what, runs, stalls, solved, stopped, lastResorts, onNothing);
+                    " (the guide or the last resort), %ld solved with nothing carved, %ld told there is no room\n",
+                    what, runs, stalls, solved, stopped, lastResorts, onNothing, noRoom);
         std::printf("sweep %s: largest passes a cell: making %.1f (%s), solving %.1f (%s), past the carving fallback "
                     "%.1f%s%s\n",
                     what, making.perCell, making.run.c_str(), solving.perCell, solving.run.c_str(),

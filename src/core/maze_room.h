@@ -20,4 +20,8 @@ bool canCarveFrom(const State& state, const Canvas& canvas, const CellRect& box)
 // one met first); none when no two cells fit together.
 std::optional<CellRect> roomiestCell(const State& state, const Canvas& canvas);
 
+// What the user is told when no two cells fit together.
+constexpr const char* noRoomMessage =
+    "The drawing has no room for a maze at this wall size. Choose another wall size.";
+
 }  // namespace tarnwick

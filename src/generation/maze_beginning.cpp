@@ -30,7 +30,7 @@ bool Form57::homewithroom() {
     const CellRect home{homex1, homey1, homex1 + wallsizex - 3, homey1 + wallsizey - 3};
     const auto begin = mazebeginning(home);
     if (!begin) {
-        platform.messageBox("The drawing has no room for a maze at this wall size. Choose another wall size.");
+        platform.messageBox(noRoomMessage);
         programmode = 0;
         return false;
     }

@@ -2,12 +2,13 @@
 #include <string>
 
 #include "core/colours.h"
+#include "core/maze_room.h"
 #include "support/headless_program.h"
 
 namespace tarnwick::test {
 namespace {
 
-constexpr const char* noRoom = "The drawing has no room for a maze at this wall size. Choose another wall size.";
+constexpr const char* noRoom = noRoomMessage;
 
 bool sameCell(const Form57& f) { return f.startx1 == f.finishx1 && f.starty1 == f.finishy1; }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/colours.h"
+#include "core/maze_room.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/picture_files.h"
 #include "shell/form57.h"
@@ -99,7 +100,10 @@ SolvedMaze makeAndSolve(const MazeRecipe& recipe, std::uint64_t passBudget) {
                 if (form.passespastfallback > result.passesPastFallback)
                     result.passesPastFallback = form.passespastfallback;
                 result.makingPasses = pass - stageStart;
-                if (form.programmode == 2) {
+                if (form.programmode == 0 && !p.messages().empty() && p.messages().back() == noRoomMessage) {
+                    result.noRoom = true;
+                    p.requestEnd();
+                } else if (form.programmode == 2) {
                     result.made = true;
                     result.carvingGivenUp = form.carvinggivenup;
                     result.madePicture = form.windowpicture();

@@ -39,6 +39,7 @@ struct SolvedMaze {
     bool stopped = false;  // the solve stopped by itself back in placing
     bool kindChosen = true;  // false: the example offers no such kind as asked for
     bool carvingGivenUp = false;  // making ended by its last resort
+    bool noRoom = false;  // making told the drawing has no room and went back to the drawing stage
     std::uint64_t makingPasses = 0, solvingPasses = 0;  // until the stage ended or was left undone
     std::uint64_t cells = 0;  // of the lattice, as the maze began
     std::uint64_t passesPastFallback = 0;  // the longest stretch past the carving fallback's bound

@@ -1,8 +1,9 @@
 // The cells the walker can still get to. It moves one cell at a time into cells
 // that are clean or already passage, hops over one cell onto a passage, digs
 // straight tunnels through open and passage cells (3d kinds), keeps to the rows
-// and columns of its lattice (3d-pipe), and is sent home from the finish. The
-// set computed here holds every cell it can still paint (it may hold more), so a
+// and columns of its lattice (3d-pipe), and is sent home from the finish (nor
+// does a pipe tunnel run on under the finish along its way in). The set
+// computed here holds every cell it can still paint (it may hold more), so a
 // clean cell outside it stays clean for the rest of the maze.
 #include <algorithm>
 #include <array>
@@ -98,6 +99,16 @@ void Form57::recomputewalkerreach() {
         return finishOnLattice && i == finish.first && j == finish.second && finish != home;
     };
     static constexpr long dirs[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    // A crossed passage closed across the tunnel needs passages on both sides
+    // along it, and the pipe finish, a dead end, has one: a pipe tunnel passes
+    // under it only across its way in (along it only onto a passage just
+    // behind it, where the jump over the finish lands too). A finish entered
+    // shows its way in; a clean one may yet be entered from any open side.
+    auto pipeTunnelPassesFinish = [&](long fi, long fj, const long* d) {
+        if (mazekind != 1) return true;
+        const int across = kindAt(fi, fj) == 2 ? 2 : 1;
+        return kindAt(fi + d[1], fj + d[0]) >= across || kindAt(fi - d[1], fj - d[0]) >= across;
+    };
     // Onto the passage two cells on: a 2-d walker hops only over a cell outside
     // every maze colour (never over the finish); the 3d kinds jump over any cell.
     auto jumps = [&](long i, long j, const long* d) {
@@ -135,13 +146,14 @@ void Form57::recomputewalkerreach() {
                 if (kindAt(i + d[0], j + d[1]) != 0) reach(i + d[0], j + d[1]);
                 continue;
             }
-            // Tunnels run straight on under passages, the finish included. A cell
-            // reached before runs the rest of this tunnel itself when its turn
-            // comes (but the finish, which goes on to nothing).
+            // Tunnels run straight on under passages. A cell reached before runs
+            // the rest of this tunnel itself when its turn comes (but the finish,
+            // which goes on to nothing).
             for (long k = 1; kindAt(i + k * d[0], j + k * d[1]) != 0; ++k) {
                 const long ti = i + k * d[0], tj = j + k * d[1];
                 if (reached(ti, tj) && !stopsAt(ti, tj)) break;
                 reach(ti, tj);
+                if (stopsAt(ti, tj) && !pipeTunnelPassesFinish(ti, tj, d)) break;
             }
         }
     }

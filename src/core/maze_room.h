@@ -20,6 +20,10 @@ bool canCarveFrom(const State& state, const Canvas& canvas, const CellRect& box)
 // one met first); none when no two cells fit together.
 std::optional<CellRect> roomiestCell(const State& state, const Canvas& canvas);
 
+// The first cell of that largest group when it is larger than the group of the
+// cell box (a box that is no fitting cell has none); none otherwise.
+std::optional<CellRect> roomierCell(const State& state, const Canvas& canvas, const CellRect& box);
+
 // What the user is told when no two cells fit together.
 constexpr const char* noRoomMessage =
     "The drawing has no room for a maze at this wall size. Choose another wall size.";

@@ -26,6 +26,15 @@ std::optional<CellRect> Form57::mazebeginning(const CellRect& first) {
     return roomiestCell(*this, canvas);
 }
 
+// A start the program looked for itself begins in the largest group of cells
+// that fit, unless its own group is as large: the first usable cell may lie in
+// a corner cut off from the rest of the drawing.
+std::optional<CellRect> Form57::defaultbeginning(const CellRect& first) {
+    if (!latticeJudged(*this) || isPassageColour(*this, canvas.point(first.x1, first.y1))) return first;
+    if (const auto roomier = roomierCell(*this, canvas, first)) return roomier;
+    return mazebeginning(first);
+}
+
 bool Form57::homewithroom() {
     const CellRect home{homex1, homey1, homex1 + wallsizex - 3, homey1 + wallsizey - 3};
     const auto begin = mazebeginning(home);

@@ -19,8 +19,9 @@ bool cellUsable(const Form57& f, long x, long y, long w, long h) {
 
 // Between the drawing stage and maze making: a start or finish square that does not
 // lie on a usable cell moves to the first usable cell from the top-left (start) or
-// from the bottom-right (finish); a start from which no cell can be carved, to the
-// first cell of the largest group that fits. Paints nothing.
+// from the bottom-right (finish); a start from which no cell can be carved, and a
+// start found anew whose group of cells that fit is not the largest, to the first
+// cell of the largest group. Paints nothing.
 void Form57::defaultsquares() {
     const long w = wallsizex;
     const long h = wallsizey;
@@ -50,7 +51,7 @@ void Form57::defaultsquares() {
     // finish is looked at, so that the finish keeps off it; with no room the
     // maze set-up tells the user.
     const CellRect start{startx1, starty1, startx1 + w - 3, starty1 + h - 3};
-    if (const auto begin = mazebeginning(start); begin && *begin != start) {
+    if (const auto begin = startkept ? mazebeginning(start) : defaultbeginning(start); begin && *begin != start) {
         startx1 = begin->x1, starty1 = begin->y1, startx2 = begin->x2, starty2 = begin->y2;
     }
 

@@ -26,27 +26,40 @@ protected:
     }
 };
 
-// One open cell where the first usable cell is and, apart from it, a block of 10
-// by 8 cells: the maze is made in the block, and solved on a path of its own.
-TEST_F(RoomToGrow, AStrayFirstCellLeavesTheMazeToTheBlock) {
-    std::string drawing = "key Period\npasses 3\nkey Slash\npasses 2\nkey Right\npasses 2\nkey Right\npasses 2\n"
-                          "key Slash\npasses 2\n";
-    for (int i = 0; i < 10; ++i) drawing += "key D\npasses 1\n";
-    for (int i = 0; i < 8; ++i) drawing += "key S\npasses 1\n";
-    EXPECT_EQ(program.runScript(newMaze(drawing, "(2)-Computer creates maze") +
+// Open cells where the first usable cell is (one that cannot be carved from, or
+// two that make a maze of their own) and, apart from them, a block of 10 by 8
+// cells: the maze is made in the block, and solved on a path of its own.
+TEST_F(RoomToGrow, AStrayCornerLeavesTheMazeToTheBlock) {
+    const struct {
+        const char* stray;  // keys from the first cell to the block's first cell, drawing off between
+        long blockx1, strayx1;
+    } cases[] = {
+        {"key Slash\npasses 2\nkey Right\npasses 2\nkey Right\npasses 2\n", 31, 11},
+        {"key Right\npasses 2\nkey Slash\npasses 2\nkey Right\npasses 2\nkey Right\npasses 2\n", 41, 21},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stray);
+        HeadlessProgram run;
+        std::string drawing = "key Period\npasses 3\n" + std::string(c.stray) + "key Slash\npasses 2\n";
+        for (int i = 0; i < 10; ++i) drawing += "key D\npasses 1\n";
+        for (int i = 0; i < 8; ++i) drawing += "key S\npasses 1\n";
+        EXPECT_EQ(run.runScript(newMaze(drawing, "(2)-Computer creates maze") +
                                 "until-mode 2 300000\npasses 3\n"
                                 "menu \"Maze Options\" \"Solve maze\"\nuntil-mode 4 100000\n"
                                 "expect-caption \"The Quillary Tarnwick-(computer has solved maze)\"\n"
                                 "expect-messages 0\n"),
-              "");
-    const Form57& f = program.form;
-    EXPECT_EQ(f.startx1, 31) << "the block's first cell";
-    EXPECT_EQ(f.starty1, 11);
-    EXPECT_EQ(f.homex1, f.startx1);
-    EXPECT_FALSE(sameCell(f));
-    // The stray cell stays as drawn: no passage reaches it.
-    EXPECT_EQ(f.canvas.point(11, 11), f.canvas.point(15, 15));
-    EXPECT_FALSE(isPassageColour(f, f.canvas.point(11, 11)));
+                  "");
+        const Form57& f = run.form;
+        EXPECT_EQ(f.startx1, c.blockx1) << "the block's first cell";
+        EXPECT_EQ(f.starty1, 11);
+        EXPECT_EQ(f.homex1, f.startx1);
+        EXPECT_FALSE(sameCell(f));
+        // The stray cells stay as drawn: no passage reaches them.
+        for (long x = 11; x <= c.strayx1; x += 10) {
+            EXPECT_EQ(f.canvas.point(x, 11), f.canvas.point(x + 4, 15));
+            EXPECT_FALSE(isPassageColour(f, f.canvas.point(x, 11)));
+        }
+    }
 }
 
 // Nothing drawn: no cell fits anywhere. Whoever creates the maze, the user is

@@ -45,6 +45,7 @@ void Form57::restartcarvingwatch() {
     givenupeverywhere = false;
     walkerguide.on = false;
     std::fill(walkerguide.givenup.begin(), walkerguide.givenup.end(), GivenUp::No);
+    walkerguide.givenupnow.clear();
     patterncarvedsides = 0;
     steeringfallbackused = false;
 }

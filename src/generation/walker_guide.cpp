@@ -100,7 +100,10 @@ void Form57::walkguidecheck() {
 void Form57::giveupcell() {
     WalkerGuide& g = walkerguide;
     const long cell = walkerguidecell(g.targetx, g.targety);
-    if (cell >= 0) g.givenup[static_cast<std::size_t>(cell)] = GivenUp::Now;
+    if (cell >= 0 && g.givenup[static_cast<std::size_t>(cell)] != GivenUp::Now) {
+        g.givenup[static_cast<std::size_t>(cell)] = GivenUp::Now;
+        g.givenupnow.push_back(static_cast<std::size_t>(cell));
+    }
     g.on = false;
     carvinggivenup = true;
 }
@@ -119,8 +122,8 @@ bool Form57::givenupbefore(long x, long y) const {
 // again, and the guide takes the walker there at once.
 void Form57::guideaftercarve() {
     walkerguide.on = false;
-    for (GivenUp& cell : walkerguide.givenup)
-        if (cell == GivenUp::Now) cell = GivenUp::Before;
+    for (const std::size_t cell : walkerguide.givenupnow) walkerguide.givenup[cell] = GivenUp::Before;
+    walkerguide.givenupnow.clear();
 }
 
 // The next step of the way; a random one where the pass would refuse it (a

@@ -70,6 +70,7 @@ void Form57::recomputewalkerreach() {
     const std::vector<std::uint8_t> kind = walkercellkinds();
     walkerguide.on = false;
     walkerguide.givenup.assign(count, GivenUp::No);
+    walkerguide.givenupnow.clear();
     r.cells.assign(count, 0);
     std::deque<std::pair<long, long>> todo;
     auto reach = [&](long i, long j) {

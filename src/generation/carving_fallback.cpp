@@ -31,16 +31,13 @@ std::uint64_t Form57::carvingfallbackbound() const {
     return perCell * latticecells();
 }
 
-// Random steering with a clean cell in reach carves again long before this: the
-// longest stretch past the fallback's bound measured (patterns that never carve
-// where they must, mutated mazefiles) was 6 passes a cell; ordinary makes never
-// reach the fallback's bound at all.
-std::uint64_t Form57::carvingguidebound() const { return carvingguidepassespercell * latticecells(); }
 std::uint64_t Form57::carvinglastresortbound() const { return carvinglastresortpassespercell * latticecells(); }
 
 void Form57::restartcarvingwatch() {
     passeswithoutcarving = 0;
     passespastfallback = 0;
+    wandercredit = 0;
+    nocarvablecellnear = false;
     carvinggivenup = false;
     givenupeverywhere = false;
     walkerguide.on = false;
@@ -55,8 +52,10 @@ void Form57::restartcarvingwatch() {
 // made ready, and end making with it clean.
 void Form57::walkcarved() {
     if (mazekind == 2 && readiesapassedcell()) sweepmissedcell = true;
+    spendwandercredit();
     passeswithoutcarving = 0;
     passespastfallback = 0;
+    nocarvablecellnear = false;
     carvinggivenup = false;
     givenupeverywhere = false;
     guideaftercarve();
@@ -81,21 +80,48 @@ bool Form57::readiesapassedcell() const {
 }
 
 // Counts only while the computer creates: the user steering, or a pause, is no
-// stall. Random steering (the user's choice) is all the fallback would add, so
-// there only the last resort is left.
+// stall.
 void Form57::walkcarvingcheck() {
     if (creationmode == -1 || panelopen != 0 || paused != 0) return;
+    if (walkerreach.filtering) return walkstretchcheck();
+    // Random steering (the user's choice) is all the fallback would add, so
+    // there only the last resort is left.
     const auto lastResort = [this] {
-        ++passespastfallback;
-        if (walkerreach.filtering) {
-            if (passespastfallback >= carvingguidebound() || givenupbefore(scanwaitx, scanwaity)) walkguidecheck();
-        } else if (passespastfallback >= carvinglastresortbound()) {
-            carvinggivenup = givenupeverywhere = true;
-        }
+        if (++passespastfallback >= carvinglastresortbound()) carvinggivenup = givenupeverywhere = true;
     };
     if (steeringfallback) return lastResort();
     if (++passeswithoutcarving < carvingfallbackbound()) return;
     if (patternstate == 3 && patternresume == 0) return lastResort();
+    startsteeringfallback();
+}
+
+void Form57::walkstretchcheck() {
+    if (++passeswithoutcarving < stretchlookpasses) return;
+    if (passeswithoutcarving == stretchlookpasses) {
+        walkerguide.on = false;
+        nocarvablecellnear = !walkerguidepath();
+        const std::uint64_t steps = nocarvablecellnear ? static_cast<std::uint64_t>(walkerguide.searched)
+                                                       : walkerguide.path.size() - 1;
+        stretchallowance = stretchlookpasses + stretchpassesperstep * steps;
+    }
+    if (passeswithoutcarving < stretchallowance + wandercredit) return;
+    ++passespastfallback;
+    if (nocarvablecellnear) return giveupscancell();
+    // Random steering the user chose is left as it is: the guide steers it.
+    if (!steeringfallback && !(patternstate == 3 && patternresume == 0)) startsteeringfallback();
+    steerbyguide();
+}
+
+// What a stretch wandered past its own allowance comes out of the credit.
+void Form57::spendwandercredit() {
+    const std::uint64_t over = passeswithoutcarving >= stretchlookpasses && passeswithoutcarving > stretchallowance
+                                   ? passeswithoutcarving - stretchallowance
+                                   : 0;
+    wandercredit = (wandercredit > over ? wandercredit - over : 0) + wanderpassespercarve;
+}
+
+// Patterns stop until the next carve, so that the guide's directions are taken.
+void Form57::startsteeringfallback() {
     steeringfallback = true;
     steeringfallbackused = true;
     files.close(1);

@@ -84,10 +84,15 @@ void Form57::waitonscancell() {
 }
 
 void Form57::finishmaking() {
-    const long x = scanx, y = scany;
+    if (scanwaitson(scanx, scany)) waitonscancell();
+}
+
+// A clean cell the walker can still carve, as the scan sees it: its box clean,
+// in the walker's reach, not given up, and in a 3d maze open to an entry.
+bool Form57::scanwaitson(long x, long y) {
     auto visited = [this](long colour) { return isPassageColour(*this, colour) || colour == cursorcolor; };
     const long p = canvas.point(x, y);
-    if (!isOpenColour(*this, p) || visited(p)) return;
+    if (!isOpenColour(*this, p) || visited(p)) return false;
     if (picturedrawing == 1) {
         long clean = p;  // runs of one colour are the rule: the scan point's is not asked again
         const bool cellClean = canvas.everyPixel(x - 1, y - 1, x + wallsizex - 2, y + wallsizey - 2, 1, [&](long c) {
@@ -96,23 +101,18 @@ void Form57::finishmaking() {
             clean = c;
             return true;
         });
-        if (!cellClean) return;
+        if (!cellClean) return false;
     }
     // A clean cell the walker can never get to would keep the scan going for ever.
-    if (givenupeverywhere || !walkercanreach(x, y) || givenupon(x, y)) return;
-    if (mazekind != 2) {
-        waitonscancell();
-        return;
-    }
+    if (givenupeverywhere || !walkercanreach(x, y) || givenupon(x, y)) return false;
+    if (mazekind != 2) return true;
     // Entries from below, above, the right and the left.
     static constexpr long sources[4][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
     for (const auto& s : sources) {
         testcount = entryRefusals(*this, x, y, s[0], s[1]);
-        if (testcount == 0) {
-            waitonscancell();
-            return;
-        }
+        if (testcount == 0) return true;
     }
+    return false;
 }
 
 }  // namespace tarnwick

@@ -1,8 +1,8 @@
 // The guide: a random walk along a long corridor needs passes that grow with
 // the square of its length to come back to a far clean cell. Once a stretch
-// without carving has gone past the guide's bound, the walker is steered along
-// a shortest way over the passages to the clean cell the completion scan waits
-// on, so the stretch is bounded by the length of that way.
+// without carving has gone past its bound, the walker is steered along a
+// shortest way over the passages to the nearest clean cell that making still
+// waits on, so the stretch costs about the length of that way.
 #include <algorithm>
 #include <deque>
 
@@ -26,22 +26,32 @@ long Form57::walkerguidecell(long x, long y) const {
 
 // Breadth first from the walker's cell over the cells it stands on while it
 // travels (passages, not the finish, which sends it home), by the moves it
-// makes there, to a move that carves the target.
+// makes there, to the nearest move that carves a cell the completion scan
+// would wait on. The search reads only the cells it meets, so a near cell
+// costs little on a large lattice; `searched` counts the cells it stood on.
 bool Form57::walkerguidepath() {
     WalkerGuide& g = walkerguide;
     const WalkerReach& r = walkerreach;
+    walkercanreach(cellx1, celly1);  // the reach up to date before its lattice is read
     g.path.clear();
     g.at = 0;
-    const long from = walkerguidecell(cellx1, celly1), target = walkerguidecell(g.targetx, g.targety);
-    if (from < 0 || target < 0) return false;
-    const std::vector<std::uint8_t> kind = walkercellkinds();
+    g.searched = 0;
+    const long from = walkerguidecell(cellx1, celly1);
+    if (from < 0) return false;
+    const std::size_t count = static_cast<std::size_t>(r.cols * r.rows);
+    std::vector<std::int8_t> known(count, -1);
     const long finish = walkerguidecell(finishx1, finishy1);
     auto kindAt = [&](long i, long j) -> int {
         if (i < 0 || j < 0 || i >= r.cols || j >= r.rows) return 0;
-        return kind[static_cast<std::size_t>(j * r.cols + i)];
+        std::int8_t& k = known[static_cast<std::size_t>(j * r.cols + i)];
+        if (k < 0) k = static_cast<std::int8_t>(walkercellkind(i, j));
+        return k;
     };
     auto standsOn = [&](long i, long j) { return kindAt(i, j) == 2 && j * r.cols + i != finish; };
-    auto isTarget = [&](long i, long j) { return j * r.cols + i == target && kindAt(i, j) == 1; };
+    const long keptcount = testcount;
+    auto isTarget = [&](long i, long j) {
+        return kindAt(i, j) == 1 && scanwaitson(r.originx + i * r.step, r.originy + j * r.step);
+    };
     // Where a travelling walker lands from (i, j) in direction d, or -1.
     auto landing = [&](long i, long j, const long* d) -> long {
         const long i1 = i + d[0], j1 = j + d[1], i2 = i + 2 * d[0], j2 = j + 2 * d[1];
@@ -62,39 +72,31 @@ bool Form57::walkerguidepath() {
         }
     };
     static constexpr long dirs[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
-    std::vector<long> parent(kind.size(), -2);
+    std::vector<long> parent(count, -2);
     std::deque<long> todo{from};
     parent[static_cast<std::size_t>(from)] = -1;
-    while (!todo.empty() && parent[static_cast<std::size_t>(target)] == -2) {
+    long found = -1;
+    while (!todo.empty() && found < 0) {
         const long c = todo.front();
         todo.pop_front();
+        ++g.searched;
         for (const auto& d : dirs) {
             const long next = landing(c % r.cols, c / r.cols, d);
             if (next < 0 || parent[static_cast<std::size_t>(next)] != -2) continue;
             parent[static_cast<std::size_t>(next)] = c;
-            if (next != target) todo.push_back(next);
+            if (!standsOn(next % r.cols, next / r.cols)) {
+                found = next;
+                break;
+            }
+            todo.push_back(next);
         }
     }
-    if (parent[static_cast<std::size_t>(target)] == -2) return false;
-    for (long c = target; c != -1; c = parent[static_cast<std::size_t>(c)]) g.path.insert(g.path.begin(), c);
+    testcount = keptcount;
+    if (found < 0) return false;
+    for (long c = found; c != -1; c = parent[static_cast<std::size_t>(c)]) g.path.insert(g.path.begin(), c);
+    g.targetx = r.originx + found % r.cols * r.step;
+    g.targety = r.originy + found / r.cols * r.step;
     return true;
-}
-
-// Starts the guide on the cell the scan waits on, or gives that cell up: no way
-// leads to it, or the guided walker has had passes enough for its way and more.
-void Form57::walkguidecheck() {
-    WalkerGuide& g = walkerguide;
-    // No cell to guide to, or one given up that the scan has yet to pass.
-    if (walkerguidecell(scanwaitx, scanwaity) < 0 || givenupon(scanwaitx, scanwaity)) return;
-    if (!g.on || g.targetx != scanwaitx || g.targety != scanwaity) {
-        g.targetx = scanwaitx;
-        g.targety = scanwaity;
-        g.passes = 0;
-        g.on = walkerguidepath();
-        g.bound = guidepassesperstep * g.path.size() + guidepassesaside;
-        if (!g.on) return giveupcell();
-    }
-    if (++g.passes > g.bound) giveupcell();
 }
 
 void Form57::giveupcell() {
@@ -113,17 +115,37 @@ bool Form57::givenupon(long x, long y) const {
     return cell >= 0 && walkerguide.givenup[static_cast<std::size_t>(cell)] == GivenUp::Now;
 }
 
-bool Form57::givenupbefore(long x, long y) const {
-    const long cell = walkerguidecell(x, y);
-    return cell >= 0 && walkerguide.givenup[static_cast<std::size_t>(cell)] == GivenUp::Before;
-}
-
-// A carve may open a way to the cells given up so far: the scan waits on them
-// again, and the guide takes the walker there at once.
+// A carve may open a way to the cells given up so far: they are waited on again.
 void Form57::guideaftercarve() {
     walkerguide.on = false;
-    for (const std::size_t cell : walkerguide.givenupnow) walkerguide.givenup[cell] = GivenUp::Before;
+    for (const std::size_t cell : walkerguide.givenupnow) walkerguide.givenup[cell] = GivenUp::No;
     walkerguide.givenupnow.clear();
+}
+
+// Past the stretch's bound: guided to the nearest cell making waits on. A
+// guided walk that does not carve within passes that grow with its way gives
+// its cell up, and the next nearest is guided to.
+void Form57::steerbyguide() {
+    WalkerGuide& g = walkerguide;
+    if (!g.on) {
+        g.passes = 0;
+        g.on = walkerguidepath();
+        g.bound = guidepassesperstep * g.path.size() + guidepassesaside;
+        if (!g.on) {
+            nocarvablecellnear = true;
+            return;
+        }
+    }
+    if (++g.passes > g.bound) giveupcell();
+}
+
+// With no way to any cell making waits on, the one the scan waits on is given
+// up, so that the scan passes it.
+void Form57::giveupscancell() {
+    if (walkerguidecell(scanwaitx, scanwaity) < 0 || !scanwaitson(scanwaitx, scanwaity)) return;
+    walkerguide.targetx = scanwaitx;
+    walkerguide.targety = scanwaity;
+    giveupcell();
 }
 
 // The next step of the way; a random one where the pass would refuse it (a

@@ -69,6 +69,7 @@ void Form57::recomputewalkerreach() {
     const std::size_t count = static_cast<std::size_t>(r.cols * r.rows);
     const std::vector<std::uint8_t> kind = walkercellkinds();
     walkerguide.on = false;
+    nocarvablecellnear = false;
     walkerguide.givenup.assign(count, GivenUp::No);
     walkerguide.givenupnow.clear();
     r.cells.assign(count, 0);
@@ -162,32 +163,35 @@ void Form57::recomputewalkerreach() {
 
 // Per cell of the reach's lattice: 1 permeable (open or passage: it may be
 // entered or tunnelled through), 2 a passage now (a hop or jump may land on it).
-std::vector<std::uint8_t> Form57::walkercellkinds() const {
+std::uint8_t Form57::walkercellkind(long i, long j) const {
     const WalkerReach& r = walkerreach;
     const long w = r.step;
     const long cursor = palette[1] + 3;
     auto mazeColour = [this](long c) { return isOpenColour(*this, c) || isPassageColour(*this, c); };
+    const long x1 = r.originx + i * w, y1 = r.originy + j * w;
+    const long tl = canvas.point(x1, y1);
+    const bool passage = isPassageColour(*this, tl) || tl == cursor ||
+                         isPassageColour(*this, canvas.point(x1 + w - 3, y1)) ||
+                         isPassageColour(*this, canvas.point(x1, y1 + w - 3));
+    if (passage) return 2;
+    // Cells larger than the picture's features: an open corner is not
+    // enough. The walker carves, tunnels through or surfaces in a cell
+    // that is no passage yet only where its own scan passes: every pixel
+    // of the box and its ring, or a long underpass's every second pixel
+    // of the box and two rings. Neither may meet a colour outside the
+    // maze colours now (clean ones turn to passage as the maze grows).
     const bool longUnderpasses = mazekind == 1 && shortunderpasses == 0;
+    const CellRect cell{x1, y1, x1 + w - 3, y1 + w - 3};
+    const bool permeable = isOpenColour(*this, tl) && (regionScanPasses(canvas, cell, 1, 1, mazeColour) ||
+                                                       (longUnderpasses && regionScanPasses(canvas, cell, 2, 2, mazeColour)));
+    return permeable ? 1 : 0;
+}
+
+std::vector<std::uint8_t> Form57::walkercellkinds() const {
+    const WalkerReach& r = walkerreach;
     std::vector<std::uint8_t> kind(static_cast<std::size_t>(r.cols * r.rows), 0);
     for (long j = 0; j < r.rows; ++j)
-        for (long i = 0; i < r.cols; ++i) {
-            const long x1 = r.originx + i * w, y1 = r.originy + j * w;
-            const long tl = canvas.point(x1, y1);
-            const bool passage = isPassageColour(*this, tl) || tl == cursor ||
-                                 isPassageColour(*this, canvas.point(x1 + w - 3, y1)) ||
-                                 isPassageColour(*this, canvas.point(x1, y1 + w - 3));
-            // Cells larger than the picture's features: an open corner is not
-            // enough. The walker carves, tunnels through or surfaces in a cell
-            // that is no passage yet only where its own scan passes: every pixel
-            // of the box and its ring, or a long underpass's every second pixel
-            // of the box and two rings. Neither may meet a colour outside the
-            // maze colours now (clean ones turn to passage as the maze grows).
-            const CellRect cell{x1, y1, x1 + w - 3, y1 + w - 3};
-            const bool permeable =
-                isOpenColour(*this, tl) && (regionScanPasses(canvas, cell, 1, 1, mazeColour) ||
-                                            (longUnderpasses && regionScanPasses(canvas, cell, 2, 2, mazeColour)));
-            kind[static_cast<std::size_t>(j * r.cols + i)] = passage ? 2 : permeable ? 1 : 0;
-        }
+        for (long i = 0; i < r.cols; ++i) kind[static_cast<std::size_t>(j * r.cols + i)] = walkercellkind(i, j);
     return kind;
 }
 

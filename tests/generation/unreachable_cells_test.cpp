@@ -80,7 +80,7 @@ TEST_F(UnreachableCells, TheGuideGivesUpOnlyCellsNoWayLeadsTo) {
         if (form.walkerreach.filtering) std::fill(form.walkerreach.cells.begin(), form.walkerreach.cells.end(), 1);
     });
     const std::uint64_t cells = 20 * 16;
-    ASSERT_TRUE(makeMaze((Form57::carvingfallbackpassespercell + Form57::carvingguidepassespercell + 8) * cells))
+    ASSERT_TRUE(makeMaze(Form57::stretchlookpasses + 30 * cells))
         << "making did not end";
     platform.setFeeder({});
     EXPECT_EQ(form.programmode, 2);

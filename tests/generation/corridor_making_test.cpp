@@ -59,9 +59,11 @@ TEST(CorridorMaking, CarvesEveryCellAWalkReaches) {
             HeadlessProgram program{400, 300, 2'000'000};
             program.form.random.seed(seed);
             program.platform.setClock(HeadlessPlatform::defaultClockStart + static_cast<double>(seed));
-            // Guided, the longest of these makes ends after about 410,000 passes;
-            // left to random steering the first regular and 3d ones need more than 900,000.
-            EXPECT_EQ(program.runScript(makeMazeOn(k.kind, 800'000)), "");
+            // Guided, the longest of these makes ends after about 80,000 passes (51 a
+            // carved cell); left to random steering the first regular and 3d ones need
+            // more than 900,000. Making may take 150 passes a cell of the corridors.
+            const std::uint64_t budget = 150 * corridor.cells.size();
+            EXPECT_EQ(program.runScript(makeMazeOn(k.kind, budget)), "");
             const Form57& f = program.form;
             auto cellOf = [](long x, long y) { return Cell{(x - 1) / wall - 1, (y - 1) / wall - 1}; };
             const Cell start = cellOf(f.startx1, f.starty1), finish = cellOf(f.finishx1, f.finishy1);

@@ -87,6 +87,26 @@ void Form57::finishmaking() {
     if (scanwaitson(scanx, scany)) waitonscancell();
 }
 
+void Form57::advancescan() {
+    scanx += gridstepx;
+    if (scanx > areawidth) {
+        scanx = wallsizex + 1 - gridstepx;
+        scany += gridstepy;
+    }
+}
+
+// A scan round costs a pass a cell of the window. Where the walker's reach is a
+// small part of the window (a small drawing in a large one) that would be most
+// of a make's passes, all with nothing to carve, so there the scan passes over
+// the cells out of reach, which it never waits on, in the same pass.
+void Form57::skipscanoutofreach() {
+    while (scany <= areaheight && !walkercanreach(scanx, scany)) {
+        const WalkerReach& r = walkerreach;
+        if (r.reached * scanskipshare >= r.cols * r.rows) return;
+        advancescan();
+    }
+}
+
 // A clean cell the walker can still carve, as the scan sees it: its box clean,
 // in the walker's reach, not given up, and in a 3d maze open to an entry.
 bool Form57::scanwaitson(long x, long y) {

@@ -73,12 +73,14 @@ void Form57::recomputewalkerreach() {
     walkerguide.givenup.assign(count, GivenUp::No);
     walkerguide.givenupnow.clear();
     r.cells.assign(count, 0);
+    r.reached = 0;
     std::deque<std::pair<long, long>> todo;
     auto reach = [&](long i, long j) {
         if (i < 0 || j < 0 || i >= r.cols || j >= r.rows) return;
         auto& cell = r.cells[static_cast<std::size_t>(j * r.cols + i)];
         if (cell) return;
         cell = 1;
+        ++r.reached;
         todo.emplace_back(i, j);
     };
     auto reached = [&](long i, long j) { return r.cells[static_cast<std::size_t>(j * r.cols + i)] != 0; };

@@ -113,11 +113,8 @@ void Form57::walkundercursor() {
 Form57::WalkAt Form57::walkscan() {
     lastcreationmode = creationmode;
     finishmaking();
-    scanx += gridstepx;
-    if (scanx > areawidth) {
-        scanx = wallsizex + 1 - gridstepx;
-        scany += gridstepy;
-    }
+    advancescan();
+    skipscanoutofreach();
     if (scany > areaheight && sweepmissedcell) {
         scanreset();
     } else if (scany > areaheight) {

@@ -68,16 +68,31 @@ TEST_F(CompletionScan, PassesOverAPipeCellBehindUncleanMiddleCells) {
     EXPECT_FALSE(restartsAt({4, 0}));
 }
 
+// A sweep takes a pass a position of the surface; where the drawing is a small
+// part of it, the positions out of the walker's reach are passed over at once.
 TEST_F(CompletionScan, ASweepWithoutACellToCarveEndsMaking) {
-    for (long row = 0; row < 4; ++row)
-        for (long col = 0; col < 6; ++col) carve({col, row});
-    form.scanx = 1;
-    form.scany = 1;
-    long passes = 0;
-    while (form.walkscan() == Form57::WalkAt::Next) ++passes;
-    EXPECT_EQ(form.programmode, 2);
-    // Every position of the 200 by 160 surface with step 10, from (1, 1).
-    EXPECT_EQ(passes, 20 * 16 - 1);
+    const Drawing whole(15, std::string(19, '.')), small{"S.....", "......", "......", ".....F"};
+    const struct {
+        const Drawing* drawing;
+        long passes;
+    } cases[] = {
+        {&whole, 20 * 16 - 1},  // every position from (1, 1) with step 10
+        {&small, 6 * 4},        // from (1, 1) to each cell of the drawing, and out
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.drawing->size());
+        paintDrawing(*c.drawing);
+        form.picturedrawing = 1;
+        form.walkerreach.stale = true;  // as a repainted picture makes it
+        for (long row = 0; row < static_cast<long>(c.drawing->size()); ++row)
+            for (long col = 0; col < static_cast<long>((*c.drawing)[0].size()); ++col) carve({col, row});
+        form.scanx = 1;
+        form.scany = 1;
+        long passes = 0;
+        while (form.walkscan() == Form57::WalkAt::Next) ++passes;
+        EXPECT_EQ(form.programmode, 2);
+        EXPECT_EQ(passes, c.passes);
+    }
 }
 
 // 3d-mazes count a clean cell only when a plain step from a carved neighbour can enter it.

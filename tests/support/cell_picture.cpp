@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <deque>
 
+#include "core/colours.h"
+
 namespace tarnwick::test {
 
 UnitLattice::UnitLattice(int width, int height, int wall, int stride)
@@ -41,6 +43,26 @@ std::set<DrawingCell> reachedFrom(const std::set<DrawingCell>& cells, DrawingCel
             if (cells.count(n) != 0 && seen.insert(n).second) todo.push_back(n);
     }
     return seen;
+}
+
+long carvedGridCells(const State& s, const Picture& shown) {
+    long cells = 0;
+    for (long y = s.wallsizey; y + s.gridstepy <= shown.height; y += s.gridstepy)
+        for (long x = s.wallsizex; x + s.gridstepx <= shown.width; x += s.gridstepx)
+            cells += isPassageColour(s, shown.at(static_cast<int>(x + 1), static_cast<int>(y + 1))) ? 1 : 0;
+    return cells;
+}
+
+std::vector<DrawingCell> reachedUncarved(const CellPicture& drawing, const State& s, const Picture& shown) {
+    const long wall = s.wallsizex;
+    auto cellOf = [wall](long x, long y) { return DrawingCell{(x - 1) / wall - 1, (y - 1) / wall - 1}; };
+    const DrawingCell start = cellOf(s.startx1, s.starty1), finish = cellOf(s.finishx1, s.finishy1);
+    std::vector<DrawingCell> uncarved;
+    for (const DrawingCell& c : reachedFrom(drawing.cells, cellOf(s.homex1, s.homey1), finish)) {
+        const int x = static_cast<int>(wall + c.first * wall + 1), y = static_cast<int>(wall + c.second * wall + 1);
+        if (c != start && c != finish && !isPassageColour(s, shown.at(x, y))) uncarved.push_back(c);
+    }
+    return uncarved;
 }
 
 }  // namespace tarnwick::test

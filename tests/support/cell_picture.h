@@ -1,8 +1,10 @@
 #pragma once
 #include <set>
 #include <utility>
+#include <vector>
 
 #include "core/picture.h"
+#include "core/state.h"
 
 namespace tarnwick::test {
 
@@ -43,5 +45,15 @@ private:
 // passing `finish`, which sends the walker home: cells behind the finish are
 // never waited on.
 std::set<DrawingCell> reachedFrom(const std::set<DrawingCell>& cells, DrawingCell home, DrawingCell finish);
+
+// Read back from a made maze's pixels (`shown`, the whole window) with the
+// program's settings. The cells of the maze's own grid (every grid step from
+// the wall size, so a 3d-pipe maze counts the cells it turns in) that show a
+// passage colour.
+long carvedGridCells(const State& state, const Picture& shown);
+// The cells of `drawing`, laid on the lattice of the state's wall size, that a
+// walk from home reaches (see reachedFrom) and that show no passage colour, the
+// start and finish squares aside.
+std::vector<DrawingCell> reachedUncarved(const CellPicture& drawing, const State& state, const Picture& shown);
 
 }  // namespace tarnwick::test

@@ -18,6 +18,7 @@ struct Unit {
 };
 constexpr Unit headings[4] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};  // each a right turn from the one before
 Unit rightOf(Unit d) { return {-d.j, d.i}; }
+Unit leftOf(Unit d) { return {d.j, -d.i}; }
 
 // The engine's own output only: the library's distributions differ between
 // implementations, and a drawing must be the same wherever it is made.
@@ -80,7 +81,7 @@ void stroke(Pen& pen, Dice& dice, Unit from, Unit d, std::vector<Unit>& drawn) {
         return pen.free(u) && !pen.open(u + rightOf(heading)) && !pen.open(u - rightOf(heading));
     };
     for (long step = 0; step < length; ++step) {
-        if (dice.oneIn(5)) d = dice.oneIn(2) ? rightOf(d) : rightOf(rightOf(rightOf(d)));
+        if (dice.oneIn(5)) d = dice.oneIn(2) ? rightOf(d) : leftOf(d);
         const Unit ahead = here + d;
         if (pen.open(ahead) && pen.open(ahead + rightOf(d)) && pen.open(ahead - rightOf(d)) &&
             clear(ahead + d, d) && !pen.open(ahead + d * 2)) {
@@ -113,19 +114,23 @@ void handwriting(UnitLattice& lattice, Dice& dice) {
     }
 }
 
-// From the top left corner clockwise, turning where going on would come beside the turn before.
+// Anticlockwise from the bottom right, turning where going on would come
+// beside the turn before. The outer end lies where the program looks first for
+// a finish of its own (the last row, one unit in from the last column), so the
+// finish ends the spiral instead of cutting it in two.
 void spiral(UnitLattice& lattice) {
     Pen pen(lattice);
-    Unit here{0, 0}, d = headings[0];
-    lattice.open(0, 0);
+    const long right = lattice.across() - 2;
+    Unit here{right, lattice.down() - 1}, d = headings[3];
+    lattice.open(here.i, here.j);
     for (int turns = 0; turns < 2;) {
         const Unit ahead = here + d;
-        if (pen.free(ahead) && !pen.open(ahead + d)) {
+        if (ahead.i <= right && pen.free(ahead) && !pen.open(ahead + d)) {
             pen.line(here, ahead);
             here = ahead;
             turns = 0;
         } else {
-            d = rightOf(d);
+            d = leftOf(d);
             ++turns;
         }
     }

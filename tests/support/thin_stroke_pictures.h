@@ -11,7 +11,7 @@ namespace tarnwick::test {
 enum class ThinStroke {
     Maze,               // a picture that is itself a maze: a depth-first tree of corridors and walls one unit wide
     Strokes,            // strokes one unit wide that wind, branch, touch and cross like handwriting
-    Spiral,             // a square spiral one unit wide, its turns one unit apart
+    Spiral,             // a square spiral one unit wide, its turns one unit apart, ending where the finish goes
     Corridors,          // the two serpentines of corridorPicture
     CorridorIntoBlock,  // a long serpentine that opens into a block filling the lower half
 };

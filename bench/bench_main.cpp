@@ -43,13 +43,21 @@ const Case cases[] = {
          return rate;
      }},
     {"making", 10'000'000, bench::makingRate},
+    // The passes are the bound a lattice cell of each stage.
+    {"making-cost/examples", 16'384, bench::examplesMakingCost, false, "passes a carved cell (largest)"},
+    {"making-cost/thin-strokes/regular", 16'384, [](std::uint64_t p) { return bench::thinStrokeMakingCost(0, p); },
+     false, "passes a carved cell (largest)"},
+    {"making-cost/thin-strokes/3d", 16'384, [](std::uint64_t p) { return bench::thinStrokeMakingCost(1, p); }, false,
+     "passes a carved cell (largest)"},
+    {"making-cost/thin-strokes/3d-pipe", 16'384, [](std::uint64_t p) { return bench::thinStrokeMakingCost(2, p); },
+     false, "passes a carved cell (largest)"},
     {"solving", 5'000'000, bench::solvingRate},
     {"solving-3d", 5'000'000, bench::solving3dRate},
     {"finish-search", 5'000'000, bench::finishSearchRate},
     {"property", 2'000'000, bench::propertyRate, true, "mazes/s"},
     {"fuzz", 4'000'000, bench::fuzzRate, true, "mazefiles/s"},
     // The passes are the bound a lattice cell of each stage.
-    {"sweep", 16'384, bench::sweepStalls, true, "stalls"},
+    {"sweep", 16'384, bench::sweepFaults, true, "stalls, runs over 150 passes a carved cell, cells left clean"},
     {"goals", 20'000'000, bench::goalsTable, true, "s (window, 1920x1080 regular make + solve)"},
     {"peak-memory/window/1280x1024", 20'000'000,
      [](std::uint64_t budget) { return bench::peakMemoryOfMakeAndSolve(true, 1280, 1024, budget); }, true, "MB"},

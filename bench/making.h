@@ -11,4 +11,13 @@ namespace tarnwick::bench {
 // second over the finished headless ones.
 double makingRate(std::uint64_t passBudget);
 
+// What making costs: the largest passes to placing for each cell the maze
+// carves, over the four examples with their own settings at wall sizes 5, 8,
+// 10 and 15, seeds 1 to 4; or over the thin-stroke drawings in one kind at 800
+// by 600, seeds 1 and 2. Each stage is bounded by `passesPerCell` a lattice
+// cell. Prints the run it comes from, and any run that stalled, gave up clean
+// cells, or (a regular maze) left a cell clean that a walk reaches.
+double examplesMakingCost(std::uint64_t passesPerCell);
+double thinStrokeMakingCost(int kind, std::uint64_t passesPerCell);  // kind: index into mazeKinds
+
 }  // namespace tarnwick::bench

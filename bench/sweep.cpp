@@ -1,22 +1,17 @@
 #include "sweep.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <string>
 
 #include "bench_mazes.h"
 #include "core/colours.h"
-#include "platform/picture_files.h"
-#include "solving/maze_property.h"
-#include "support/corridor_picture.h"
+#include "costed_mazes.h"
 
 namespace tarnwick::bench {
 
 namespace {
-
-constexpr int surfaceWidth = 800, surfaceHeight = 600;
-// The steps before the maze and the placing stage take a few hundred passes.
-constexpr std::uint64_t passesAside = 1'000'000;
 
 struct Run {
     const ExampleDrawing* example;
@@ -29,19 +24,6 @@ std::uint32_t pictureHash(const Picture& picture) {
     std::uint32_t h = 2166136261u;
     for (const std::uint32_t colour : picture.pixels) h = (h ^ colour) * 16777619u;
     return h;
-}
-
-test::SolvedMaze sweepRun(const Run& run, std::uint64_t passesPerCell) {
-    test::MazeRecipe recipe;
-    recipe.example = run.example->item;
-    recipe.wall = run.wall;
-    recipe.enterWall = true;
-    recipe.seed = run.seed;
-    recipe.width = surfaceWidth, recipe.height = surfaceHeight;
-    recipe.computerSolves = true;
-    recipe.pipeKind = run.pipe;
-    recipe.passesPerCell = passesPerCell;
-    return test::makeAndSolve(recipe, passesAside);
 }
 
 std::string describe(const Run& run) {
@@ -68,11 +50,19 @@ struct Largest {
     }
 };
 
-struct Tally {
-    long runs = 0, stalls = 0, solved = 0, stopped = 0, lastResorts = 0, onNothing = 0, noRoom = 0;
-    Largest making, solving, pastFallback;
+// The goal for making: no more passes to placing than this for each cell the maze carves.
+constexpr double mostPassesPerCarvedCell = 150;
 
-    void add(const std::string& name, const test::SolvedMaze& out) {
+struct Tally {
+    // Only a regular maze carves every cell a walk reaches: a 3d walker may jump
+    // over a clean cell or leave it as a wall between two passages.
+    bool cleanIsFault = false;
+    long runs = 0, stalls = 0, solved = 0, stopped = 0, lastResorts = 0, onNothing = 0, noRoom = 0;
+    long overCost = 0, reachedClean = 0;
+    Largest making, solving, pastFallback, carvedCost;
+
+    void add(const std::string& name, const CostedMaze& maze) {
+        const test::SolvedMaze& out = maze.out;
         ++runs;
         const char* end = out.noRoom    ? "no room for a maze"
                           : !out.made   ? "STALL in making"
@@ -89,76 +79,88 @@ struct Tally {
         making.add(out.makingPasses, out.cells, name);
         solving.add(out.solvingPasses, out.cells, name);
         pastFallback.add(out.passesPastFallback, out.cells, name);
-        std::printf("sweep %-44s %6llu cells  making %10llu  solving %10llu  picture %08x  %s%s%s\n", name.c_str(),
-                    static_cast<unsigned long long>(out.cells), static_cast<unsigned long long>(out.makingPasses),
-                    static_cast<unsigned long long>(out.solvingPasses), out.made ? pictureHash(out.madePicture) : 0u,
-                    end, out.carvingGivenUp ? " (making gave up clean cells)" : "",
-                    nothing ? " (solved with nothing carved)" : "");
+        const double cost = maze.passesPerCarvedCell();
+        if (cost > carvedCost.perCell) carvedCost.perCell = cost, carvedCost.run = name;
+        const bool over = cost > mostPassesPerCarvedCell;
+        overCost += over ? 1 : 0;
+        reachedClean += maze.reachedClean;
+        std::printf("sweep %-44s %6llu cells  making %10llu  solving %10llu  carved %6ld  %7.1f a carved cell  "
+                    "picture %08x  %s%s%s%s%s\n",
+                    name.c_str(), static_cast<unsigned long long>(out.cells),
+                    static_cast<unsigned long long>(out.makingPasses),
+                    static_cast<unsigned long long>(out.solvingPasses), maze.carved, cost,
+                    out.made ? pictureHash(out.madePicture) : 0u, end,
+                    out.carvingGivenUp ? " (making gave up clean cells)" : "",
+                    nothing ? " (solved with nothing carved)" : "", over ? " (OVER the cost a carved cell)" : "",
+                    maze.reachedClean > 0 ? (" (" + std::to_string(maze.reachedClean) + " cells a walk reaches left " +
+                                             (cleanIsFault ? "CLEAN)" : "clean)")).c_str()
+                                          : "");
         std::fflush(stdout);
     }
 
-    void print(const char* what) const {
+    void print(const std::string& what) const {
         std::printf("sweep %s: %ld runs, %ld stalls, %ld solved, %ld solves stopped, %ld makes that gave up clean cells"
                     " (the guide or the last resort), %ld solved with nothing carved, %ld told there is no room\n",
-                    what, runs, stalls, solved, stopped, lastResorts, onNothing, noRoom);
+                    what.c_str(), runs, stalls, solved, stopped, lastResorts, onNothing, noRoom);
         std::printf("sweep %s: largest passes a cell: making %.1f (%s), solving %.1f (%s), past the carving fallback "
                     "%.1f%s%s\n",
-                    what, making.perCell, making.run.c_str(), solving.perCell, solving.run.c_str(),
+                    what.c_str(), making.perCell, making.run.c_str(), solving.perCell, solving.run.c_str(),
                     pastFallback.perCell, pastFallback.run.empty() ? "" : " ",
                     pastFallback.run.empty() ? "" : ("(" + pastFallback.run + ")").c_str());
+        std::printf("sweep %s: largest passes to placing a carved cell %.1f (%s), %ld runs over %.0f, %ld cells a walk "
+                    "reaches left clean%s\n",
+                    what.c_str(), carvedCost.perCell, carvedCost.run.c_str(), overCost, mostPassesPerCarvedCell,
+                    reachedClean, cleanIsFault ? "" : " (a 3d maze may leave them)");
         std::fflush(stdout);
     }
+
+    long faults() const { return stalls + overCost + lastResorts + (cleanIsFault ? reachedClean : 0); }
 };
 
-// The corridor pictures: two serpentines one cell wide at wall size 5, in each
-// kind (3d-pipe on its own lattice of every second cell).
-void corridorRuns(Tally& tally, std::uint64_t passesPerCell) {
-    struct Kind {
-        const char* name;
-        long mazekind;
-        int stride;
-    };
-    const Kind kinds[] = {{"regular", 0, 1}, {"3d", 2, 1}, {"3d-pipe", 1, 2}};
+// The thin-stroke drawings at wall size 5 in each kind, three seeds at each size.
+void thinStrokeRuns(Tally (&tallies)[std::size(mazeKinds)], std::uint64_t passesPerCell) {
     const struct {
         int width, height;
-    } sizes[] = {{800, 600}, {1920, 1080}};
+    } sizes[] = {{800, 600}, {1280, 1024}, {1920, 1080}};
     for (const auto& size : sizes)
-        for (const Kind& kind : kinds)
-            for (std::uint64_t seed : {1, 2}) {
-                MazeWorkDir dir(size.width, size.height);
-                savePictureFile(test::corridorPicture(size.width, size.height, 5, kind.stride).picture,
-                                "corridor.bmp");
-                test::MazeRecipe recipe;
-                recipe.mazekind = kind.mazekind;
-                recipe.wall = 5;
-                recipe.seed = seed;
-                recipe.picture = "corridor";
-                recipe.width = size.width, recipe.height = size.height;
-                recipe.computerSolves = true;
-                recipe.passesPerCell = passesPerCell;
-                const std::string name = std::string("corridors ") + kind.name + " " + std::to_string(size.width) +
-                                         "x" + std::to_string(size.height) + " seed " + std::to_string(seed);
-                tally.add(name, test::makeAndSolve(recipe, passesAside));
-            }
+        for (std::size_t k = 0; k < std::size(mazeKinds); ++k)
+            for (const test::ThinStroke drawing : test::thinStrokes)
+                for (std::uint64_t seed : {1, 2, 3})
+                    tallies[k].add(describe(drawing, mazeKinds[k], size.width, size.height, seed),
+                                   thinStrokeMaze(drawing, mazeKinds[k], size.width, size.height, seed, passesPerCell));
 }
 
 }  // namespace
 
-double sweepStalls(std::uint64_t passesPerCell) {
-    Tally examples, corridors;
+double sweepFaults(std::uint64_t passesPerCell) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    Tally examples, thin[std::size(mazeKinds)];
+    for (std::size_t k = 0; k < std::size(mazeKinds); ++k) thin[k].cleanIsFault = mazeKinds[k].mazekind == 0;
     for (const ExampleDrawing& example : exampleDrawings)
         for (long wall = 5; wall <= 50; ++wall)
             for (bool pipe : {false, true})
                 for (std::uint64_t seed : {1, 2}) {
                     const Run run{&example, wall, pipe, seed};
                     MazeWorkDir dir;
-                    const test::SolvedMaze out = sweepRun(run, passesPerCell);
-                    if (out.kindChosen) examples.add(describe(run), out);
+                    const CostedMaze maze =
+                        exampleMaze(example.item, wall, pipe, seed, passesPerCell);
+                    if (maze.out.kindChosen) examples.add(describe(run), maze);
                 }
-    corridorRuns(corridors, passesPerCell);
+    const Clock::time_point examplesEnd = Clock::now();
+    thinStrokeRuns(thin, passesPerCell);
+    const auto seconds = [](Clock::time_point a, Clock::time_point b) {
+        return std::chrono::duration<double>(b - a).count();
+    };
     examples.print("examples");
-    corridors.print("corridors");
-    return static_cast<double>(examples.stalls + corridors.stalls);
+    long faults = examples.faults();
+    for (std::size_t k = 0; k < std::size(mazeKinds); ++k) {
+        thin[k].print(std::string("thin strokes ") + mazeKinds[k].name);
+        faults += thin[k].faults();
+    }
+    std::printf("sweep: examples %.0f s, thin strokes %.0f s\n", seconds(start, examplesEnd),
+                seconds(examplesEnd, Clock::now()));
+    return static_cast<double>(faults);
 }
 
 }  // namespace tarnwick::bench

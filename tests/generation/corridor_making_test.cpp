@@ -3,7 +3,6 @@
 // cell, and a 3d scan passes over cells that no passage borders yet: making must
 // still carve every cell a walk can reach, and end.
 #include <cstdint>
-#include <deque>
 #include <set>
 #include <string>
 
@@ -26,24 +25,8 @@ std::string makeMazeOn(const std::string& kind, std::uint64_t budget) {
            "menu \"Maze Options\" \"New maze \"\nuntil-mode 2 " + std::to_string(budget) + "\n";
 }
 
-using Cell = std::pair<long, long>;
+using Cell = DrawingCell;
 std::string PrintCell(const Cell& c) { return "(" + std::to_string(c.first) + "," + std::to_string(c.second) + ")"; }
-
-// The corridor cells a walk gets to from home without passing the finish, which
-// sends the walker home: the rest of the finish's row lies behind it.
-std::set<Cell> reachable(const std::set<Cell>& cells, Cell home, Cell finish) {
-    std::set<Cell> seen{home};
-    std::deque<Cell> todo{home};
-    while (!todo.empty()) {
-        const Cell c = todo.front();
-        todo.pop_front();
-        if (c == finish) continue;
-        for (const Cell& n : {Cell{c.first - 1, c.second}, Cell{c.first + 1, c.second}, Cell{c.first, c.second - 1},
-                              Cell{c.first, c.second + 1}})
-            if (cells.count(n) != 0 && seen.insert(n).second) todo.push_back(n);
-    }
-    return seen;
-}
 
 TEST(CorridorMaking, CarvesEveryCellAWalkReaches) {
     const struct {
@@ -67,7 +50,7 @@ TEST(CorridorMaking, CarvesEveryCellAWalkReaches) {
             const Form57& f = program.form;
             auto cellOf = [](long x, long y) { return Cell{(x - 1) / wall - 1, (y - 1) / wall - 1}; };
             const Cell start = cellOf(f.startx1, f.starty1), finish = cellOf(f.finishx1, f.finishy1);
-            const std::set<Cell> reached = reachable(corridor.cells, cellOf(f.homex1, f.homey1), finish);
+            const std::set<Cell> reached = reachedFrom(corridor.cells, cellOf(f.homex1, f.homey1), finish);
             for (const Cell& c : reached) {
                 const long x = wall + c.first * wall + 1, y = wall + c.second * wall + 1;
                 if (c != start && c != finish) {

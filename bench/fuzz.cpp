@@ -31,7 +31,7 @@ double fuzzRate(std::uint64_t passBudget) {
     std::vector<std::string> good;
     for (const ExampleDrawing& e : exampleDrawings) good.push_back(test::fileBytes(std::filesystem::path(TARNWICK_DATA_DIR) / e.file));
     std::mt19937 rng(fuzzSeed);
-    std::vector<std::string> makingStalls, solvingStalls, stopped;
+    std::vector<std::string> makingStalls, solvingStalls, stopped, finishOnStart;
     long solved = 0;
     const Clock::time_point start = Clock::now();
     for (int i = 0; i < caseCount; ++i) {
@@ -46,7 +46,11 @@ double fuzzRate(std::uint64_t passBudget) {
         recipe.computerSolves = true;
         const test::SolvedMaze maze = test::makeAndSolve(recipe, passBudget);
         const std::string what = "case " + std::to_string(i) + " " + exampleDrawings[e].file + ": " + file.what;
+        // Every example has room for more than one cell: a finish on the start is
+        // solved at once without a maze to solve.
+        const bool onStart = maze.state.finishx1 == maze.state.startx1 && maze.state.finishy1 == maze.state.starty1;
         if (!maze.made) makingStalls.push_back(what);
+        else if (onStart) finishOnStart.push_back(what);
         else if (maze.solved) ++solved;
         else if (maze.stopped) stopped.push_back(what);
         else solvingStalls.push_back(what);
@@ -56,6 +60,7 @@ double fuzzRate(std::uint64_t passBudget) {
     printCases("solves stopped by themselves, going round without reaching the finish", stopped);
     printCases("stalls in making", makingStalls);
     printCases("stalls in solving", solvingStalls);
+    printCases("finishes placed on the start", finishOnStart);
     std::fflush(stdout);
     return caseCount / seconds;
 }

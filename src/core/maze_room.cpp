@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/colours.h"
+
 namespace tarnwick {
 
 namespace {
@@ -114,6 +116,14 @@ std::optional<CellRect> roomierCell(const State& s, const Canvas& canvas, const 
     if (best == 0 || g.sizes[static_cast<std::size_t>(best)] <= g.sizes[static_cast<std::size_t>(groupOf(s, g, box))])
         return std::nullopt;
     return g.firsts[static_cast<std::size_t>(best)];
+}
+
+const char* noRoomMessageFor(const State& s, const Canvas& canvas) {
+    const auto area = [&](long c) { return isOpenColour(s, c); };
+    if (std::none_of(s.palette.begin() + 1, s.palette.end(), area)) return noAreaColourMessage;
+    const bool blank = canvas.everyPixel(0, 0, canvas.width() - 1, canvas.height() - 1, 1,
+                                         [&](long c) { return !isCleanColour(s, c); });
+    return blank ? blankDrawingMessage : noRoomMessage;
 }
 
 }  // namespace tarnwick

@@ -24,8 +24,14 @@ std::optional<CellRect> roomiestCell(const State& state, const Canvas& canvas);
 // cell box (a box that is no fitting cell has none); none otherwise.
 std::optional<CellRect> roomierCell(const State& state, const Canvas& canvas, const CellRect& box);
 
-// What the user is told when no two cells fit together.
+// What the user is told when no two cells fit together, by what would give the
+// maze room: an area colour, something drawn in one, or another wall size.
+constexpr const char* noAreaColourMessage =
+    "The drawing has no room for a maze: no colour is ticked as an area. Tick a colour as an area.";
+constexpr const char* blankDrawingMessage =
+    "The drawing has no room for a maze: nothing is drawn in an area colour. Draw a shape first.";
 constexpr const char* noRoomMessage =
     "The drawing has no room for a maze at this wall size. Choose another wall size.";
+const char* noRoomMessageFor(const State& state, const Canvas& canvas);
 
 }  // namespace tarnwick

@@ -39,7 +39,7 @@ bool Form57::homewithroom() {
     const CellRect home{homex1, homey1, homex1 + wallsizex - 3, homey1 + wallsizey - 3};
     const auto begin = mazebeginning(home);
     if (!begin) {
-        platform.messageBox(noRoomMessage);
+        platform.messageBox(noRoomMessageFor(*this, canvas));
         programmode = 0;
         return false;
     }

@@ -19,9 +19,10 @@ bool cellUsable(const Form57& f, long x, long y, long w, long h) {
 
 // Between the drawing stage and maze making: a start or finish square that does not
 // lie on a usable cell moves to the first usable cell from the top-left (start) or
-// from the bottom-right (finish); a start from which no cell can be carved, and a
-// start found anew whose group of cells that fit is not the largest, to the first
-// cell of the largest group. Paints nothing.
+// from the bottom-right (finish, onto the start's cell only when no other is
+// usable); a start from which no cell can be carved, and a start found anew whose
+// group of cells that fit is not the largest, to the first cell of the largest
+// group. Paints nothing.
 void Form57::defaultsquares() {
     const long w = wallsizex;
     const long h = wallsizey;
@@ -64,18 +65,30 @@ void Form57::defaultsquares() {
 
     // Backwards from below the last lattice row; the first row starts one wall size
     // further right than the rest (one grid step further still at wall size 5).
+    // The start's own cell is taken only when no other cell is usable: a finish
+    // there would make the solve end where it begins, on a maze of many cells (a
+    // settings file may leave the start where this scan meets it first).
+    const auto placefinish = [&](long cx, long cy) {
+        finishx1 = cx + 1;
+        finishy1 = cy + 1;
+        finishx2 = cx + w - 2;
+        finishy2 = cy + h - 2;
+    };
+    bool startcellusable = false;
     long cy = lastrowy + gy + (h == 5 ? gy : 0);
     long cx = lastcolumnx + gx - w + (w == 5 ? gx : 0);
     for (; cy + h - 1 >= 0; cy -= gy, cx = lastcolumnx + gx - 2 * w) {
         for (; cx + w - 1 >= 0; cx -= gx) {
             if (!isOpenColour(*this, canvas.point(cx + w - 2, cy + h - 2)) || !cellUsable(*this, cx, cy, w, h)) continue;
-            finishx1 = cx + 1;
-            finishy1 = cy + 1;
-            finishx2 = cx + w - 2;
-            finishy2 = cy + h - 2;
+            if (cx + 1 == startx1 && cy + 1 == starty1) {
+                startcellusable = true;
+                continue;
+            }
+            placefinish(cx, cy);
             return;
         }
     }
+    if (startcellusable) placefinish(startx1 - 1, starty1 - 1);
 }
 
 }  // namespace tarnwick

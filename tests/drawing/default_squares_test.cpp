@@ -152,6 +152,16 @@ TEST_F(DefaultSquares, AFinishOnTheStartIsSearchedAgainAndMayLandThereWhenNothin
     EXPECT_EQ(finishSquare(f()), (CellRect{21, 11, 23, 13}));
 }
 
+// A start kept where the finish search looks first (a settings file may put it
+// there): the finish goes on the next usable cell, not on the start.
+TEST_F(DefaultSquares, AnUnplacedFinishPassesOverTheStartsCell) {
+    setStart({31, 26, 33, 28});
+    setFinish({0, 0, 0, 0});
+    f().defaultsquares();
+    EXPECT_EQ(startSquare(f()), (CellRect{31, 26, 33, 28}));
+    EXPECT_EQ(finishSquare(f()), (CellRect{26, 26, 28, 28}));
+}
+
 TEST_F(DefaultSquares, WithoutAUsableCellTheStartIsParkedAndTheFinishKeepsItsCorner) {
     f().canvas.setBackColour(white);
     setStart({21, 11, 23, 13});

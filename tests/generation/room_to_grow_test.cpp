@@ -8,8 +8,6 @@
 namespace tarnwick::test {
 namespace {
 
-constexpr const char* noRoom = noRoomMessage;
-
 bool sameCell(const Form57& f) { return f.startx1 == f.finishx1 && f.starty1 == f.finishy1; }
 
 // A maze begins where it can grow: on a drawing whose first usable cell is cut
@@ -77,7 +75,7 @@ TEST_F(RoomToGrow, NothingDrawnIsToldOnceAndTheDrawingStageComesBack) {
                                 "expect-mode 0\nexpect-messages 2\n"),
                   "")
             << creation;
-        EXPECT_EQ(run.platform.lastMessage(), noRoom) << creation;
+        EXPECT_EQ(run.platform.lastMessage(), blankDrawingMessage) << creation;
         EXPECT_EQ(run.form.mazeprogress, 1) << creation << ": never placed nor solved";
     }
 }

@@ -28,6 +28,12 @@ std::string describe(const MazeRecipe& r) {
            (std::string(r.picture) != "open" ? std::string(" ") + r.picture : "");
 }
 
+namespace {
+bool toldNoRoom(const std::string& message) {
+    return message == noRoomMessage || message == blankDrawingMessage || message == noAreaColourMessage;
+}
+}  // namespace
+
 void writeOpenPicture() { savePictureFile(Picture(800, 600, 0x000000), "open.bmp"); }
 
 SolvedMaze makeAndSolve(const MazeRecipe& recipe, std::uint64_t passBudget) {
@@ -100,7 +106,7 @@ SolvedMaze makeAndSolve(const MazeRecipe& recipe, std::uint64_t passBudget) {
                 if (form.passespastfallback > result.passesPastFallback)
                     result.passesPastFallback = form.passespastfallback;
                 result.makingPasses = pass - stageStart;
-                if (form.programmode == 0 && !p.messages().empty() && p.messages().back() == noRoomMessage) {
+                if (form.programmode == 0 && !p.messages().empty() && toldNoRoom(p.messages().back())) {
                     result.noRoom = true;
                     p.requestEnd();
                 } else if (form.programmode == 2) {

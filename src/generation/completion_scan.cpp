@@ -128,11 +128,14 @@ bool Form57::scanwaitson(long x, long y) {
     if (mazekind != 2) return true;
     // Entries from below, above, the right and the left.
     static constexpr long sources[4][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
-    for (const auto& s : sources) {
-        testcount = entryRefusals(*this, x, y, s[0], s[1]);
-        if (testcount == 0) return true;
-    }
+    for (const auto& s : sources)
+        if (entersfrom(x, y, s[0], s[1])) return true;
     return false;
+}
+
+bool Form57::entersfrom(long x, long y, long sx, long sy) {
+    testcount = entryRefusals(*this, x, y, sx, sy);
+    return testcount == 0;
 }
 
 }  // namespace tarnwick

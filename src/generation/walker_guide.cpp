@@ -76,7 +76,10 @@ bool Form57::walkerguidepath() {
             case 2:
                 if (kindAt(i1, j1) == 2) return standsOn(i1, j1) ? cell(i1, j1) : -1;
                 if (kindAt(i2, j2) == 2) return standsOn(i2, j2) ? cell(i2, j2) : -1;
-                return isTarget(i1, j1) ? cell(i1, j1) : -1;
+                // A cell the scan waits on may be open to an entry from one side only.
+                return isTarget(i1, j1) && entersfrom(r.originx + i1 * r.step, r.originy + j1 * r.step, -d[0], -d[1])
+                           ? cell(i1, j1)
+                           : -1;
             default:
                 if (kindAt(i2, j2) == 2) return standsOn(i2, j2) ? cell(i2, j2) : -1;
                 return isTarget(i2, j2) && kindAt(i1, j1) == 1 ? cell(i2, j2) : -1;

@@ -151,10 +151,15 @@ bool settle(const Journal& journal, const std::string& journalName) {
 }
 
 // A regular file with the name is locked; a link needs no lock, since nothing
-// removes a link. False when another run holds the file.
+// removes a link. A hard link may make two names one file, held once. False
+// when another run holds the file.
 bool lockIfThere(const std::string& name, std::vector<FileHandle>& held) {
     struct stat info {};
     if (name.empty() || ::lstat(name.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return true;
+    for (const FileHandle& h : held) {
+        struct stat other {};
+        if (::fstat(h.fd(), &other) == 0 && other.st_dev == info.st_dev && other.st_ino == info.st_ino) return true;
+    }
     FileHandle lock = lockByName(name);
     if (!lock) return false;
     held.push_back(std::move(lock));

@@ -51,7 +51,8 @@ bool isPlainTarget(const std::string& name) {
 
 std::string journalText(const std::vector<Move>& moves) {
     std::string text(heading);
-    for (const Move& m : moves) text += lastPart(m.temporary) + "\n" + lastPart(m.target) + "\n" + lastPart(m.aside) + "\n";
+    for (const Move& m : moves)
+        text += lastPart(m.temporary) + "\n" + lastPart(m.target) + "\n" + lastPart(m.aside) + "\n";
     return text + std::string(endLine) + "\n";
 }
 
@@ -68,7 +69,7 @@ std::optional<Journal> readJournal(std::string_view text, const std::string& dir
     for (; at + 3 <= lines.size() && lines[at] != endLine; at += 3) {
         const std::string &temporary = lines[at], &target = lines[at + 1], &aside = lines[at + 2];
         if (!isTemporaryName(temporary) || !isPlainTarget(target) || (!aside.empty() && !isTemporaryName(aside)))
-            return Journal{};  // not one this program wrote whole: settled by no one
+            return Journal{};  // not one this program wrote: a leftover like any other
         journal.moves.push_back({directory + temporary, directory + target, aside.empty() ? "" : directory + aside});
     }
     journal.complete = at < lines.size() && lines[at] == endLine && !journal.moves.empty();
@@ -92,9 +93,12 @@ std::string readStart(int fd) {
 bool present(const std::string& name) { return !name.empty() && !nameIsFree(name); }
 
 // An earlier file the save set aside is its copy until the end: the set-aside
-// name, once it exists, holds the whole earlier file.
+// name, once it exists, holds the whole earlier file, still under its own name
+// too when a link put it there, else moved off it. Another file that took the
+// set-aside name first fails the save.
 bool setAside(const Move& m) {
-    if (m.aside.empty() || present(m.aside) || !present(m.target)) return true;
+    if (m.aside.empty() || !present(m.target)) return true;
+    if (present(m.aside)) return sameFile(m.aside, m.target);
     return linkOrMoveToFreeName(m.target, m.aside);
 }
 
@@ -113,14 +117,17 @@ bool forward(const std::vector<Move>& moves) {
 // its temporary is gone, which is once it took the name.
 bool back(const std::vector<Move>& moves) {
     for (auto m = moves.rbegin(); m != moves.rend(); ++m) {
+        const bool placed = !present(m->temporary);
         if (present(m->aside)) {
-            // A link leaves the earlier file under both names until the new one comes.
+            // A link leaves the earlier file under both names until the new one
+            // comes; an earlier file still under its name beside another file
+            // with the set-aside name was never set aside.
             if (sameFile(m->aside, m->target)) {
                 removeFile(m->aside);
-            } else if (!renameFile(m->aside, m->target)) {
+            } else if ((placed || !present(m->target)) && !renameFile(m->aside, m->target)) {
                 return false;
             }
-        } else if (m->aside.empty() && m != moves.rbegin() && !present(m->temporary)) {
+        } else if (m->aside.empty() && m != moves.rbegin() && placed) {
             removeFile(m->target);
         }
         removeFile(m->temporary);
@@ -139,7 +146,8 @@ void markBack(const std::string& journalName) {
 bool settle(const Journal& journal, const std::string& journalName) {
     if (!journal.back) {
         if (forward(journal.moves)) {
-            for (const Move& m : journal.moves) removeFile(m.aside);
+            for (const Move& m : journal.moves)
+                if (!m.aside.empty()) removeFile(m.aside);
             removeFile(journalName);
             return true;
         }

@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -577,6 +578,36 @@ TEST_F(ReplacedFiles, ACleanUpLeavesWhatIsNotItsOwn) {
     EXPECT_FALSE(fs::exists(".tarnwick-Mine01"));
     if (!root) GTEST_SKIP() << "only root can give a file to another user";
     EXPECT_EQ(fileBytes(".tarnwick-Other1"), "someone else's");
+}
+
+// A file that takes the name the earlier picture is to be set aside under,
+// after the save chose it and before it is used, fails the save and stays as
+// it was; the earlier pair stays too.
+TEST_F(StoppedSaves, AFileThatTakesTheSetAsideNameFirstIsLeftAlone) {
+    forEachStart([&](const Pair& before) {
+        if (before.picture.empty()) return;  // nothing to set aside
+        putPair("castle", before);
+        stopBeforeStep(1, [] {
+            for (const auto& entry : fs::directory_iterator(".")) {
+                const std::string text = fileBytes(entry.path().string());
+                if (text.rfind("tarnwick replaces\n", 0) != 0) continue;
+                std::istringstream lines(text);
+                std::string line;
+                for (int n = 0; n < 4; ++n) std::getline(lines, line);
+                writeFileBytes(line, "someone else's");
+            }
+        });
+        save();
+        EXPECT_TRUE(stepReached());
+        EXPECT_EQ(messages().back(), "Error: bad file name.");
+        EXPECT_EQ(pairOf("castle"), before);
+        EXPECT_EQ(savingTemporariesIn("."), 1);
+        for (const auto& entry : fs::directory_iterator("."))
+            if (entry.path().filename().string().rfind(".tarnwick-", 0) == 0) {
+                EXPECT_EQ(fileBytes(entry.path().string()), "someone else's");
+                fs::remove(entry.path());
+            }
+    });
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "files/pattern_sections.h"
 #include "files/settings_record.h"
 #include "platform/plain_file.h"
+#include "platform/save_journal.h"
 #include "shell/form57.h"
 
 namespace tarnwick {
@@ -16,10 +17,10 @@ void Form57::savedrawing(int keyCode) {
 }
 
 // The mazefile and its picture are written under temporary names, brought to
-// the disk and renamed only when both are complete, so a failed save never
-// spoils an earlier pair: when the second rename fails the first picture goes
-// back. Names of the program's own files are refused, since it would overwrite
-// them, and so is a pair the user may not write.
+// the disk and put in place together only when both are complete, so a failed
+// or killed save never spoils an earlier pair (see replaceTogether). Names of
+// the program's own files are refused, since it would overwrite them, and so
+// is a pair the user may not write.
 void Form57::savedrawingfiles(const std::string& name) {
     files.close(1);
     files.close(2);
@@ -39,28 +40,17 @@ void Form57::savedrawingfiles(const std::string& name) {
     for (int k = 1; k <= sectionCount; ++k)
         written = writePatternSection(files, 1, sectionPatternFile(k), 2, direction) && written;
     written = files.close(2) && written;
-    // An empty owner-only file of its own that the picture's writer replaces,
-    // so that the picture is as private as that until it is ready. Each is
-    // held locked, as a temporary is while it is written.
+    // An owner-only file of its own, locked from its making to its end, that
+    // the picture's writer writes in place.
     std::string picturetemp;
-    FileHandle picturelock = written ? createTemporaryBeside(picture, picturetemp) : FileHandle{};
+    const FileHandle picturelock = written ? createTemporaryBeside(picture, picturetemp) : FileHandle{};
     written = written && picturelock && platform.savePicture(canvas.image(), picturetemp);
-    picturelock = written ? lockTemporary(picturetemp) : FileHandle{};
-    written = written && picturelock && readyToReplace(picturelock.fd(), picture, Flush::Yes);
-    std::string kept;
-    bool moved = false;
-    if (written && keepAside(picture, kept)) {
-        if (renameFile(picturetemp, picture)) {
-            moved = renameFile(mazetemp, mazefile);
-            if (!moved) putBack(picture, kept);
-        } else if (!kept.empty()) {
-            putBack(picture, kept);
-        }
-        if (moved && !kept.empty()) removeFile(kept);
-    }
-    if (!moved) {
+    written = written && readyToReplace(picturelock.fd(), picture, Flush::Yes);
+    if (!written) {
         removeFile(mazetemp);
         if (!picturetemp.empty()) removeFile(picturetemp);
+    }
+    if (!written || !replaceTogether({{picturetemp, picture}, {mazetemp, mazefile}})) {
         platform.messageBox("Error: bad file name.");
         return;
     }

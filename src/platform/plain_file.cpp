@@ -1,6 +1,8 @@
 #include "platform/plain_file.h"
+#include "platform/save_journal.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
@@ -9,6 +11,8 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <set>
+#include <vector>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -58,6 +62,16 @@ constexpr std::size_t temporaryTagSize = 6;
 std::string directoryPart(const std::string& name) {
     const std::size_t slash = name.rfind('/');
     return slash == std::string::npos ? "" : name.substr(0, slash + 1);
+}
+
+bool sameInode(const struct stat& one, const struct stat& other) {
+    return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
+}
+
+// True when `fd` is still the file `name` leads to, links not followed.
+bool stillNamed(int fd, const std::string& name) {
+    struct stat opened {}, named {};
+    return ::fstat(fd, &opened) == 0 && ::lstat(name.c_str(), &named) == 0 && sameInode(opened, named);
 }
 
 // The lock every run holds on its open temporaries. False only when another
@@ -160,31 +174,73 @@ FileHandle createTemporaryBeside(const std::string& target, std::string& name) {
 
 FileHandle shareLock(const FileHandle& file) { return FileHandle(::fcntl(file.fd(), F_DUPFD_CLOEXEC, 0)); }
 
-FileHandle lockTemporary(const std::string& name) {
-    FileHandle handle = openChecked(name, O_RDONLY | O_NOFOLLOW);
-    if (handle && !lockAlone(handle.fd())) return {};
+bool isTemporaryName(const std::string& name) {
+    const std::string tail = name.substr(directoryPart(name).size());
+    constexpr std::size_t prefixSize = sizeof temporaryPrefix - 1;
+    if (tail.size() != prefixSize + temporaryTagSize || tail.rfind(temporaryPrefix, 0) != 0) return false;
+    // A user's "NAME.bmp" may be as long: a tag has no dot.
+    return std::all_of(tail.begin() + prefixSize, tail.end(), [](unsigned char c) { return std::isalnum(c); });
+}
+
+std::string freeTemporaryName(const std::string& target) {
+    const std::string directory = directoryPart(target);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string candidate = directory + temporaryPrefix + randomTag();
+        if (nameIsFree(candidate)) return candidate;
+    }
+    return {};
+}
+
+FileHandle openOwnTemporary(const std::string& name) {
+    if (!isTemporaryName(name)) return {};
+    FileHandle handle = openChecked(name, O_WRONLY | O_NOFOLLOW);
+    struct stat info {};
+    if (!handle || ::fstat(handle.fd(), &info) != 0 || info.st_uid != ::getuid()) return {};
+    // Emptied only once it is known to be the running user's own file.
+    if (::ftruncate(handle.fd(), 0) != 0) return {};
     return handle;
 }
 
-// Locks are taken without waiting: one that is held marks a live run's file. A
-// file this user may not open stays, as does one that changed under its name.
-void removeLeftoverTemporaries(const std::string& directory) {
+// A file the user may write but not read is locked through a descriptor that
+// writes nothing.
+FileHandle lockByName(const std::string& name) {
+    FileHandle handle = openChecked(name, O_RDONLY | O_NOFOLLOW);
+    if (!handle) handle = openChecked(name, O_WRONLY | O_NOFOLLOW);
+    if (!handle || !lockAlone(handle.fd()) || !stillNamed(handle.fd(), name)) return {};
+    return handle;
+}
+
+// Here the lock must be had: on a file system without locks a live run's
+// file cannot be told from a leftover, and it stays.
+FileHandle lockLeftover(const std::string& name) {
+    if (!isTemporaryName(name)) return {};
+    FileHandle handle = openChecked(name, O_RDONLY | O_NOFOLLOW);
+    struct stat info {};
+    if (!handle || ::fstat(handle.fd(), &info) != 0 || info.st_uid != ::getuid()) return {};
+    if (::flock(handle.fd(), LOCK_EX | LOCK_NB) != 0 || !stillNamed(handle.fd(), name)) return {};
+    return handle;
+}
+
+// The names are read first: a listing that changes while it is read may show
+// a name twice or miss one.
+static std::vector<std::string> temporariesIn(const std::string& directory) {
+    std::vector<std::string> names;
     DIR* const listing = ::opendir(directory.c_str());
-    if (!listing) return;
-    const std::string prefix = directory + "/";
-    constexpr std::size_t nameSize = sizeof temporaryPrefix - 1 + temporaryTagSize;
-    while (const dirent* entry = ::readdir(listing)) {
-        const std::string tail = entry->d_name;
-        if (tail.size() != nameSize || tail.rfind(temporaryPrefix, 0) != 0) continue;
-        const std::string name = prefix + tail;
-        const FileHandle file = openChecked(name, O_RDONLY | O_NOFOLLOW);
-        if (!file || ::flock(file.fd(), LOCK_EX | LOCK_NB) != 0) continue;
-        struct stat opened {}, named {};
-        if (::fstat(file.fd(), &opened) == 0 && ::lstat(name.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
-            opened.st_ino == named.st_ino)
-            removeFile(name);
-    }
+    if (!listing) return names;
+    while (const dirent* entry = ::readdir(listing))
+        if (isTemporaryName(entry->d_name)) names.push_back(directory + "/" + entry->d_name);
     ::closedir(listing);
+    return names;
+}
+
+// Locks are taken without waiting: one that is held marks a live run's file,
+// which stays, as does one that changed under its name meanwhile.
+void removeLeftoverTemporaries(const std::string& directory) {
+    const std::set<std::string> needed = settleLeftSaves(directory, temporariesIn(directory));
+    for (const std::string& name : temporariesIn(directory)) {
+        if (needed.count(name)) continue;
+        if (const FileHandle file = lockLeftover(name)) removeFile(name);
+    }
 }
 
 bool mayReplace(const std::string& name) {
@@ -297,27 +353,21 @@ bool renameFile(const std::string& from, const std::string& to) {
     return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
+// Where the file system cannot refuse a taken name itself (EINVAL: some FUSE
+// mounts), the name is checked just before the rename.
+bool linkOrMoveToFreeName(const std::string& from, const std::string& to) {
+    if (::link(from.c_str(), to.c_str()) == 0) return true;
+    if (errno == EEXIST) return false;
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+    return (errno == EINVAL || errno == ENOSYS) && nameIsFree(to) && renameFile(from, to);
+}
+
+bool sameFile(const std::string& one, const std::string& other) {
+    struct stat first {}, second {};
+    return ::lstat(one.c_str(), &first) == 0 && ::lstat(other.c_str(), &second) == 0 && sameInode(first, second);
+}
+
 void removeFile(const std::string& name) { ::unlink(name.c_str()); }
-
-bool keepAside(const std::string& name, std::string& kept) {
-    kept.clear();
-    if (::access(name.c_str(), F_OK) != 0) return true;
-    std::string aside;
-    if (!createTemporaryBeside(name, aside)) return false;
-    removeFile(aside);  // free a moment ago; the link takes the name
-    if (::link(name.c_str(), aside.c_str()) != 0 && !renameFile(name, aside)) return false;
-    kept = aside;
-    return true;
-}
-
-void putBack(const std::string& name, const std::string& kept) {
-    if (kept.empty()) {
-        removeFile(name);
-        return;
-    }
-    renameFile(kept, name);
-    removeFile(kept);  // still there when both names held the one file
-}
 
 void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 

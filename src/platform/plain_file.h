@@ -48,12 +48,33 @@ FileHandle createTemporaryBeside(const std::string& target, std::string& name);
 // the first one is closed.
 FileHandle shareLock(const FileHandle& file);
 
-// Opens a temporary that was written by name, taking its lock; nothing when
-// another run holds it or took it away.
-FileHandle lockTemporary(const std::string& name);
+// True when the last part of `name` is a name createTemporaryBeside gives:
+// ".tarnwick-" and six letters or digits, and nothing else.
+bool isTemporaryName(const std::string& name);
 
-// Removes from `directory` the temporaries that no open file locks: what runs
-// that ended before their writes did left behind.
+// A temporary's name beside `target` that nothing has at the moment; empty when
+// a hundred draws all met a name.
+std::string freeTemporaryName(const std::string& target);
+
+// Opens an existing temporary of this process's making to write it again from
+// its start, through a descriptor of its own: its maker keeps holding the lock.
+// Nothing for a link, another user's file or anything but a regular file.
+FileHandle openOwnTemporary(const std::string& name);
+
+// Takes the lock on the regular file `name` (opened to read where it may be,
+// else to write), which runs hold on the files their saves still need; nothing
+// when another open file holds it, or the name no longer leads to that file.
+FileHandle lockByName(const std::string& name);
+
+// lockByName for a temporary the running user owns that no run holds: what a
+// run that ended before its save did left behind.
+FileHandle lockLeftover(const std::string& name);
+
+// Removes from `directory` what runs that ended before their saves did left
+// behind: first the saves they had begun to put in place are settled (see
+// replaceTogether), then their own temporaries that no open file locks go. A
+// copy a save set aside of a user's file is put back or given up only by the
+// save's settling, never removed here; another user's file is never touched.
 void removeLeftoverTemporaries(const std::string& directory);
 
 // True when a new file may take the place of `name`: nothing is there, a link is
@@ -108,14 +129,13 @@ bool replaceName(const std::string& from, const std::string& name);
 // Writes all of `size` bytes; false on any failure.
 bool writeAll(int fd, const char* data, std::size_t size);
 
-// The file `name` held until now, under a second name `kept` while a new one
-// moves in, so that it can be put back. A hard link leaves the file in its place
-// meanwhile. True with `kept` empty when there is no such file.
-bool keepAside(const std::string& name, std::string& kept);
-// Back to the kept file, or to no file when there was none.
-void putBack(const std::string& name, const std::string& kept);
-
 bool renameFile(const std::string& from, const std::string& to);
+// Gives `from` the free name `to`: a hard link where the file system has them,
+// leaving `from` in its place, else a rename that never replaces what took
+// `to` meanwhile. False when nothing moved.
+bool linkOrMoveToFreeName(const std::string& from, const std::string& to);
+// True when both names lead to one file (links not followed).
+bool sameFile(const std::string& one, const std::string& other);
 void removeFile(const std::string& name);  // a missing file is no error
 
 // A file-size limit (ulimit -f) then fails the write that passes it, which the

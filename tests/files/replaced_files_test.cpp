@@ -18,13 +18,16 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "save_steps.h"
 #include "support/headless_program.h"
 #include "platform/plain_file.h"
+#include "platform/save_journal.h"
 #include "support/mazefile_text.h"
 
 namespace tarnwick::test {
@@ -431,6 +434,180 @@ TEST_F(ReplacedFiles, ANameOfTwoHundredAndFiftyCharactersSaves) {
     EXPECT_TRUE(fs::is_regular_file(name + ".bmp"));
     EXPECT_TRUE(fs::is_regular_file(name + ".pat"));
     EXPECT_EQ(savingTemporariesIn("."), 0);
+}
+
+
+// ---- a save stopped between two of its steps ----
+
+// The drawing's pair as bytes; empty strings for files that are not there.
+struct Pair {
+    std::string picture, record;
+    bool operator==(const Pair&) const = default;
+};
+
+Pair pairOf(const std::string& name) {
+    const auto bytes = [](const std::string& file) { return fs::exists(file) ? fileBytes(file) : std::string(); };
+    return {bytes(name + ".bmp"), bytes(name + ".maze")};
+}
+
+void putPair(const std::string& name, const Pair& pair) {
+    fs::remove(name + ".bmp");
+    fs::remove(name + ".maze");
+    if (!pair.picture.empty()) writeFileBytes(name + ".bmp", pair.picture);
+    if (!pair.record.empty()) writeFileBytes(name + ".maze", pair.record);
+}
+
+constexpr int savedWhole = 10, stoppedThere = 11;
+
+// Runs `save` in a child killed before its `step`th name-changing step; true
+// when the save ended before that step.
+bool killedBeforeStep(int step, const std::function<void()>& save) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        stopBeforeStep(step, [] { ::_exit(stoppedThere); });
+        save();
+        ::_exit(stepReached() ? stoppedThere : savedWhole);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status)) << "status " << status;
+    return WIFEXITED(status) && WEXITSTATUS(status) == savedWhole;
+}
+
+class StoppedSaves : public ReplacedFiles {
+protected:
+    // The earlier pair, blue with its own passage colour, and the new one, green.
+    void SetUp() override {
+        ReplacedFiles::SetUp();
+        program.form.passagecolors.set(1, 0x123456);
+        program.form.savedrawingfiles("castle");
+        earlier = pairOf("castle");
+        program.form.canvas.fillBox(0, 0, 49, 49, 0x00FF00);
+        program.form.passagecolors.set(1, 0x654321);
+        program.form.savedrawingfiles("castle");
+        later = pairOf("castle");
+        ASSERT_NE(earlier.picture, later.picture);
+        ASSERT_NE(earlier.record, later.record);
+        ASSERT_TRUE(messages().empty());
+    }
+    void TearDown() override { failLinks(false); }
+
+    // Each way a user's files may be: with hard links or without, over an
+    // earlier pair or none.
+    template <typename Check>
+    void forEachStart(const Check& check) {
+        for (const bool links : {true, false})
+            for (const bool hadPair : {true, false}) {
+                SCOPED_TRACE(std::string(links ? "links" : "no links") + (hadPair ? ", earlier pair" : ", no pair"));
+                failLinks(!links);
+                check(hadPair ? earlier : Pair{});
+                failLinks(false);
+            }
+    }
+    void save() { program.form.savedrawingfiles("castle"); }
+
+    Pair earlier, later;
+};
+
+// A kill before any step of a save, then the next start: a whole pair is
+// under the name, the earlier one or the new one, and nothing of the save is
+// left. So too when that start is killed as it settles, and the one after it
+// settles.
+TEST_F(StoppedSaves, AKilledSaveLeavesAWholePairAfterTheNextStart) {
+    forEachStart([&](const Pair& before) {
+        int step = 1;
+        for (bool whole = false; !whole && step < 100; ++step) {
+            bool settled = false;
+            for (int settling = 1; !settled && settling < 100; ++settling) {
+                SCOPED_TRACE("save killed before step " + std::to_string(step) + ", its next start before step " +
+                             std::to_string(settling));
+                putPair("castle", before);
+                whole = killedBeforeStep(step, [&] { save(); });
+                settled = killedBeforeStep(settling, [] { removeLeftoverTemporaries("."); });
+                removeLeftoverTemporaries(".");
+                const Pair after = pairOf("castle");
+                EXPECT_TRUE(after == before || after == later);
+                if (whole) EXPECT_EQ(after, later);
+                EXPECT_EQ(savingTemporariesIn("."), 0);
+            }
+        }
+        EXPECT_GT(step, 3) << "a save of a few steps only";
+    });
+}
+
+// Another run that starts before any step of a save (a clean-up in a process
+// of its own) removes nothing of it: the save ends whole, told nothing.
+TEST_F(StoppedSaves, AStartBesideARunningSaveRemovesNothingOfIt) {
+    forEachStart([&](const Pair& before) {
+        bool whole = false;
+        for (int step = 1; !whole && step < 100; ++step) {
+            SCOPED_TRACE("a start before step " + std::to_string(step));
+            putPair("castle", before);
+            stopBeforeStep(step, [] {
+                const pid_t start = ::fork();
+                if (start == 0) {
+                    removeLeftoverTemporaries(".");
+                    ::_exit(0);
+                }
+                ::waitpid(start, nullptr, 0);
+            });
+            save();
+            whole = !stepReached();
+            EXPECT_TRUE(messages().empty()) << messages().back();
+            EXPECT_EQ(pairOf("castle"), later);
+            EXPECT_EQ(savingTemporariesIn("."), 0);
+        }
+    });
+}
+
+// The clean-up leaves alone whatever is not the running user's own leftover:
+// another user's file of a temporary's name (where one can be had), and a
+// user's drawing whose name only looks like one.
+TEST_F(ReplacedFiles, ACleanUpLeavesWhatIsNotItsOwn) {
+    writeFileBytes(".tarnwick-AB.bmp", "a drawing named .tarnwick-AB");
+    writeFileBytes(".tarnwick-A.maze", "its settings");
+    writeFileBytes(".tarnwick-Mine01", "left by a run of this user");
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        writeFileBytes(".tarnwick-Other1", "someone else's");
+        ASSERT_EQ(::chown(".tarnwick-Other1", nobody, nogroup), 0);
+    }
+    removeLeftoverTemporaries(".");
+    EXPECT_EQ(fileBytes(".tarnwick-AB.bmp"), "a drawing named .tarnwick-AB");
+    EXPECT_EQ(fileBytes(".tarnwick-A.maze"), "its settings");
+    EXPECT_FALSE(fs::exists(".tarnwick-Mine01"));
+    if (!root) GTEST_SKIP() << "only root can give a file to another user";
+    EXPECT_EQ(fileBytes(".tarnwick-Other1"), "someone else's");
+}
+
+// A file that takes the name the earlier picture is to be set aside under,
+// after the save chose it and before it is used, fails the save and stays as
+// it was; the earlier pair stays too.
+TEST_F(StoppedSaves, AFileThatTakesTheSetAsideNameFirstIsLeftAlone) {
+    forEachStart([&](const Pair& before) {
+        if (before.picture.empty()) return;  // nothing to set aside
+        putPair("castle", before);
+        stopBeforeStep(1, [] {
+            for (const auto& entry : fs::directory_iterator(".")) {
+                const std::string text = fileBytes(entry.path().string());
+                if (text.rfind("tarnwick replaces\n", 0) != 0) continue;
+                std::istringstream lines(text);
+                std::string line;
+                for (int n = 0; n < 4; ++n) std::getline(lines, line);
+                writeFileBytes(line, "someone else's");
+            }
+        });
+        save();
+        EXPECT_TRUE(stepReached());
+        EXPECT_EQ(messages().back(), "Error: bad file name.");
+        EXPECT_EQ(pairOf("castle"), before);
+        EXPECT_EQ(savingTemporariesIn("."), 1);
+        for (const auto& entry : fs::directory_iterator("."))
+            if (entry.path().filename().string().rfind(".tarnwick-", 0) == 0) {
+                EXPECT_EQ(fileBytes(entry.path().string()), "someone else's");
+                fs::remove(entry.path());
+            }
+    });
 }
 
 }  // namespace

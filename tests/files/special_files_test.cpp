@@ -16,6 +16,7 @@
 #include "files/settings_record.h"
 #include "mazefile_helpers.h"
 #include "platform/plain_file.h"
+#include "save_steps.h"
 #include "support/headless_program.h"
 
 namespace tarnwick::test {
@@ -78,24 +79,52 @@ TEST_F(DrawingFiles, AFailedSaveLeavesTheEarlierPairExactly) {
     EXPECT_EQ(savingTemporariesIn("."), 0);
 }
 
-// When the second file cannot take its place, the first one goes back.
-TEST(KeptFiles, PutBackRestoresTheEarlierFileOrNone) {
-    TempWorkDir dir;
-    writeFileBytes("old.bmp", "earlier");
-    std::string kept;
-    ASSERT_TRUE(keepAside("old.bmp", kept));
-    ASSERT_FALSE(kept.empty());
-    writeFileBytes("new.tmp", "later");
-    ASSERT_TRUE(renameFile("new.tmp", "old.bmp"));
-    putBack("old.bmp", kept);
-    EXPECT_EQ(fileBytes("old.bmp"), "earlier");
-    EXPECT_FALSE(fs::exists(kept));
-    // No earlier file: putting back removes the new one.
-    ASSERT_TRUE(keepAside("fresh.bmp", kept));
-    EXPECT_TRUE(kept.empty());
-    writeFileBytes("fresh.bmp", "later");
-    putBack("fresh.bmp", kept);
-    EXPECT_FALSE(fs::exists("fresh.bmp"));
+// When the mazefile cannot take its name after the picture took its own, the
+// earlier picture goes back, or none when there was none: with hard links and
+// without.
+TEST_F(DrawingFiles, ARefusedMazefileTurnsThePictureBack) {
+    program.form.savedrawingfiles("castle");
+    const std::string maze = fileBytes("castle.maze"), picture = fileBytes("castle.bmp");
+    program.form.canvas.fillBox(0, 0, 49, 49, 0x00FF00);
+    for (const bool links : {true, false}) {
+        SCOPED_TRACE(links ? "links" : "no links");
+        const std::size_t told = messageCount();
+        failLinks(!links);
+        failRenamesTo("castle.maze");
+        program.form.savedrawingfiles("castle");
+        failRenamesTo("fresh.maze");
+        program.form.savedrawingfiles("fresh");
+        failRenamesTo("");
+        failLinks(false);
+        EXPECT_EQ(messageCount(), told + 2);
+        EXPECT_EQ(lastMessage(), "Error: bad file name.");
+        EXPECT_EQ(fileBytes("castle.bmp"), picture);
+        EXPECT_EQ(fileBytes("castle.maze"), maze);
+        EXPECT_FALSE(fs::exists("fresh.bmp"));
+        EXPECT_FALSE(fs::exists("fresh.maze"));
+        EXPECT_EQ(savingTemporariesIn("."), 0);
+    }
+}
+
+// Where even the way back fails (no hard links, and the picture's name refuses
+// the earlier picture too), the save is told failed and its journal stays; the
+// next start puts the earlier pair back.
+TEST_F(DrawingFiles, AWayBackThatFailsIsFinishedAtTheNextStart) {
+    program.form.savedrawingfiles("castle");
+    const std::string maze = fileBytes("castle.maze"), picture = fileBytes("castle.bmp");
+    program.form.canvas.fillBox(0, 0, 49, 49, 0x00FF00);
+    failLinks(true);
+    failRenamesTo("castle.bmp");
+    program.form.savedrawingfiles("castle");
+    failRenamesTo("");
+    failLinks(false);
+    EXPECT_EQ(lastMessage(), "Error: bad file name.");
+    EXPECT_FALSE(fs::exists("castle.bmp")) << "set aside, and not yet back";
+    EXPECT_GT(savingTemporariesIn("."), 0);
+    removeLeftoverTemporaries(".");
+    EXPECT_EQ(fileBytes("castle.bmp"), picture);
+    EXPECT_EQ(fileBytes("castle.maze"), maze);
+    EXPECT_EQ(savingTemporariesIn("."), 0);
 }
 
 // Temporaries never go through a name that is there already: planted links

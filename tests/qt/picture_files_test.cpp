@@ -9,9 +9,11 @@
 #include <iterator>
 #include <random>
 
+#include <sys/file.h>
 #include <sys/stat.h>
 
 #include "platform/picture_files.h"
+#include "platform/plain_file.h"
 #include "platform/qt/picture_image.h"
 #include "support/headless_work_dir.h"
 #include "support/pixel_art.h"
@@ -44,6 +46,25 @@ class PictureFiles : public ::testing::Test {
 protected:
     TempWorkDir dir;
 };
+
+// A save's temporary is written where it is: the file its maker holds locked
+// gets the picture, and no other run can take the lock meanwhile. A name of
+// that form the running user has not made is not written.
+TEST_F(PictureFiles, ATemporaryIsWrittenInPlaceUnderItsMakersLock) {
+    std::string temporary;
+    const FileHandle held = createTemporaryBeside("castle.bmp", temporary);
+    ASSERT_TRUE(held);
+    struct stat before {};
+    ASSERT_EQ(::fstat(held.fd(), &before), 0);
+    ASSERT_TRUE(savePictureFile(sample(), temporary));
+    struct stat named {};
+    ASSERT_EQ(::stat(temporary.c_str(), &named), 0);
+    EXPECT_EQ(named.st_ino, before.st_ino) << "replaced, and so unlocked";
+    EXPECT_FALSE(lockByName(temporary)) << "another run could take it";
+    EXPECT_EQ(loadPictureFile(temporary), sample());
+    EXPECT_FALSE(savePictureFile(sample(), ".tarnwick-Absent"));
+    EXPECT_FALSE(std::filesystem::exists(".tarnwick-Absent"));
+}
 
 TEST_F(PictureFiles, RoundTripIsExactAndRepeatable) {
     const Picture picture = sample();

@@ -111,9 +111,16 @@ Picture pictureOf(const QImage& source) {
 }
 
 // Written beside the name and moved into its place, so that a link with the
-// name is replaced and never written through.
+// name is replaced and never written through. A temporary of a save is
+// written where it is: a rename onto it would leave it, written whole, without
+// the lock its save holds until a re-open took it again.
 bool savePictureFile(const Picture& picture, const std::string& fileName) {
     if (picture.empty() || picture.pixels.size() != std::size_t(picture.width) * picture.height) return false;
+    if (isTemporaryName(fileName)) {
+        FileHandle own = openOwnTemporary(fileName);
+        const bool written = own && writeBmp(own.fd(), picture);
+        return own.close() && written;
+    }
     std::string temporary;
     FileHandle handle = openReplacement(fileName, temporary);
     if (!handle) return false;

@@ -527,7 +527,9 @@ TEST_F(StoppedSaves, AKilledSaveLeavesAWholePairAfterTheNextStart) {
                 removeLeftoverTemporaries(".");
                 const Pair after = pairOf("castle");
                 EXPECT_TRUE(after == before || after == later);
-                if (whole) EXPECT_EQ(after, later);
+                if (whole) {
+                    EXPECT_EQ(after, later);
+                }
                 EXPECT_EQ(savingTemporariesIn("."), 0);
             }
         }

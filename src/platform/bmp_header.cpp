@@ -12,6 +12,22 @@ std::uint32_t readLe(std::string_view bytes, std::size_t offset, int size) {
     return value;
 }
 
+// Where the masks or the palette that follow the info header end. The masks of
+// a BI_BITFIELDS file are part of the header only from the 108-byte header on;
+// a palette entry takes three bytes after the OS/2 core header, four after the
+// others. Qt's reader takes these before the pixels, whatever the data offset
+// says, and starts the rows after them when the offset points inside.
+std::uint64_t tablesEnd(const BmpHeader& header) {
+    constexpr std::uint64_t fileHeader = 14, masksBytes = 12, headerWithMasks = 108, coreHeader = 12;
+    std::uint64_t end = fileHeader + header.infoSize;
+    if (header.compression == bmpBitFields && header.infoSize < headerWithMasks) end += masksBytes;
+    if (header.bitsPerPixel <= 8) {
+        const std::uint64_t entries = header.coloursUsed ? header.coloursUsed : std::uint64_t(1) << header.bitsPerPixel;
+        end += entries * (header.infoSize == coreHeader ? 3 : 4);
+    }
+    return end;
+}
+
 }  // namespace
 
 std::optional<BmpHeader> readBmpHeader(std::string_view bytes) {
@@ -36,6 +52,7 @@ std::optional<BmpHeader> readBmpHeader(std::string_view bytes) {
         if (header.infoSize >= coloursUsedAt + 4 && bytes.size() >= fileHeader + coloursUsedAt + 4)
             header.coloursUsed = readLe(bytes, fileHeader + coloursUsedAt, 4);
     }
+    if (header.dataOffset < tablesEnd(header)) return std::nullopt;
     // Qt's reader gives a top-down file's negative height as it stands, so the
     // size is checked here.
     constexpr int maxSide = largestSurfaceSide;

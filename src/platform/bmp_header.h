@@ -20,9 +20,11 @@ struct BmpHeader {
     int rows() const { return height < 0 ? -height : height; }
 };
 
-// The headers of a BMP file whose picture fits the largest surface; nothing for
-// any other file. The picture is no larger than the largest surface: no other
-// can be shown, so none is decoded, and this is known before anything is allocated.
+// The headers of a BMP file whose picture fits the largest surface and whose
+// pixels start after its headers, masks and palette, so that they start at the
+// data offset; nothing for any other file. The picture is no larger than the
+// largest surface: no other can be shown, so none is decoded, and this is known
+// before anything is allocated.
 std::optional<BmpHeader> readBmpHeader(std::string_view bytes);
 
 }  // namespace tarnwick

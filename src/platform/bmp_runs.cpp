@@ -29,26 +29,36 @@ std::optional<Palette> readPalette(std::string_view bytes, const BmpHeader& head
 }
 
 // Where the runs write: a position counted in stored rows, from the first one
-// stored. Pixels off the picture are dropped.
+// stored. Pixels off the picture are dropped, those past a row's end all in one
+// step: the time a file takes follows its picture, however long its runs.
 class RunTarget {
 public:
     RunTarget(Picture& picture, bool topDown) : picture_(picture), topDown_(topDown) {}
 
     bool done() const { return y_ >= picture_.height; }
-    void put(std::uint32_t colour) {
-        if (x_ < picture_.width && !done()) picture_.at(int(x_), int(topDown_ ? y_ : picture_.height - 1 - y_)) = colour;
-        ++x_;
+    // The next `count` pixels of the row, coloured `colourOf(0)`, `colourOf(1)`, ...
+    template <class Colour>
+    void run(unsigned count, const Colour& colourOf) {
+        if (!done()) {
+            const int y = int(topDown_ ? y_ : picture_.height - 1 - y_);
+            const long inside = std::min<long>(count, picture_.width - x_);
+            for (long i = 0; i < inside; ++i) picture_.at(int(x_ + i), y) = colourOf(unsigned(i));
+        }
+        advance(count);
     }
     void endLine() {
         x_ = 0;
         ++y_;
     }
     void jump(unsigned dx, unsigned dy) {
-        x_ += dx;
+        advance(dx);
         y_ += dy;
     }
 
 private:
+    // Every place past the row's end drops its pixel alike, so the position stops at the end.
+    void advance(unsigned dx) { x_ = std::min<long>(x_ + dx, picture_.width); }
+
     Picture& picture_;
     bool topDown_;
     long x_ = 0, y_ = 0;
@@ -76,7 +86,7 @@ std::optional<Picture> decodeBmpRuns(std::string_view bytes, const BmpHeader& he
         const unsigned count = byte(at), second = byte(at + 1);
         at += 2;
         if (count > 0) {  // `count` pixels of the index, or of the two indices in turn
-            for (unsigned i = 0; i < count; ++i) target.put(colourOf(second, i));
+            target.run(count, [&](unsigned i) { return colourOf(second, i); });
         } else if (second == 0) {
             target.endLine();
         } else if (second == 1) {
@@ -88,7 +98,7 @@ std::optional<Picture> decodeBmpRuns(std::string_view bytes, const BmpHeader& he
         } else {  // `second` indices as they stand, padded to a whole number of 16-bit words
             const std::size_t indexBytes = fourBits ? (second + 1) / 2 : second;
             if (data.size() - at < indexBytes) break;
-            for (unsigned i = 0; i < second; ++i) target.put(colourOf(byte(at + (fourBits ? i / 2 : i)), i));
+            target.run(second, [&](unsigned i) { return colourOf(byte(at + (fourBits ? i / 2 : i)), i); });
             at += std::min(data.size() - at, (indexBytes + 1) / 2 * 2);
         }
     }

@@ -39,9 +39,14 @@ std::string formatLine(const std::vector<FileValue>& values) {
     return line;
 }
 
+std::string_view withoutByteOrderMark(std::string_view text) {
+    constexpr std::string_view mark = "\xEF\xBB\xBF";
+    return text.substr(0, mark.size()) == mark ? text.substr(mark.size()) : text;
+}
+
 std::vector<ReadValue> readValues(std::string_view text) {
     std::vector<ReadValue> values;
-    TextBytes in{text};
+    TextBytes in{withoutByteOrderMark(text)};
     bool afterComma = false;
     for (;;) {
         const ReadValue v = readValue(in, afterComma);

@@ -74,6 +74,10 @@ ReadValue readValue(Bytes& in, bool& afterComma) {
     return result;
 }
 
+// The text after the UTF-8 byte-order mark some editors put at the start of a
+// file they save; the text itself when there is none.
+std::string_view withoutByteOrderMark(std::string_view text);
+
 // Every value of a text, read as from a file that holds it.
 std::vector<ReadValue> readValues(std::string_view text);
 

@@ -47,6 +47,12 @@ int TextFiles::Slot::peek() {
     return static_cast<unsigned char>(buffer[start]);
 }
 
+void TextFiles::Slot::skipByteOrderMark() {
+    if (peek() == endOfFile) return;
+    const std::string_view ahead(buffer.get() + start, end - start);
+    start += ahead.size() - withoutByteOrderMark(ahead).size();
+}
+
 TextFiles::~TextFiles() { closeAll(); }
 
 void TextFiles::serveFromMemory(const std::string& fileName, std::string fallback) {
@@ -89,6 +95,7 @@ bool TextFiles::open(int number, const std::string& fileName, FileMode mode) {
     if (mode == FileMode::Input) {
         s->buffer = std::make_unique<char[]>(readAhead);
         s->left = readCapFor(fileName);
+        s->skipByteOrderMark();
     }
     return true;
 }

@@ -95,6 +95,8 @@ private:
         std::size_t left = 0;  // bytes the cap still allows
         int get();
         int peek();
+        // Read as a file without one: an editor may have saved it with a mark.
+        void skipByteOrderMark();
     };
     Slot* slot(int number);
     Copy* copyOf(const std::string& fileName);

@@ -128,6 +128,27 @@ TEST_F(TextFilesTest, ReadsEveryLineEnding) {
     }
 }
 
+// Some editors save a text with a UTF-8 byte-order mark first: it is read past,
+// and only at the very start.
+TEST_F(TextFilesTest, AByteOrderMarkAtTheStartIsReadPast) {
+    const struct {
+        std::string bytes;
+        const char* values;
+    } cases[] = {
+        {"\xEF\xBB\xBF" "12,3\r\n", "12 3 <end>"},
+        {"\xEF\xBB\xBF" ",7\r\n", "_ 7 <end>"},
+        {"\xEF\xBB\xBF", "<end>"},
+        {"\xEF\xBB" "12\r\n", "0 <end>"},                     // not a whole mark
+        {"5\r\n\xEF\xBB\xBF" "7\r\n", "5 0 <end>"},           // not at the start
+        {"\xEF\xBB\xBF\xEF\xBB\xBF" "1\r\n", "0 <end>"},     // only one mark is a mark
+    };
+    for (const auto& c : cases) {
+        writeRaw("in.txt", c.bytes);
+        ASSERT_TRUE(files.open(4, "in.txt", FileMode::Input));
+        EXPECT_EQ(readAll(4), c.values) << '"' << c.bytes << '"';
+    }
+}
+
 TEST_F(TextFilesTest, PastTheEndStaysAtTheEnd) {
     writeRaw("e.txt", "4\r\n");
     ASSERT_TRUE(files.open(5, "e.txt", FileMode::Input));
@@ -443,7 +464,8 @@ TEST_F(ServedFilesTest, ReadsAsTheFileDoesThenFromMemory) {
     const std::string big = std::string(patternFileCap - 2, ' ') + "7,3\r\n";  // the cap cuts the 7's line
     for (const std::string& bytes :
          {std::string("1,2\r\n3\r\n"), std::string("1\r\n\r\n2"), std::string("1,\r\n"), std::string(",,"),
-          std::string(" 12abc , x\r\n2.5\r\n9999,88\r\n"), std::string(""), big}) {
+          std::string(" 12abc , x\r\n2.5\r\n9999,88\r\n"), std::string(""), std::string("\xEF\xBB\xBF" "4,5\r\n"),
+          big}) {
         writeRaw("Left.pt", bytes);
         writeRaw("plain.pt", bytes);
         ASSERT_TRUE(files.open(2, "plain.pt", FileMode::Input));

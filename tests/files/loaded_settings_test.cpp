@@ -107,5 +107,32 @@ TEST_F(LoadedSettings, LoadKeepsTheExampleAndSetsTheCaption) {
     EXPECT_EQ(f.panelopen, 0);
 }
 
+// A settings file saved again by an editor that puts a UTF-8 byte-order mark
+// first loads through the load panel as the same file without it: the first
+// field too, and with the same messages (none of them about the file's values).
+TEST_F(LoadedSettings, AByteOrderMarkBeforeTheRecordIsReadPast) {
+    Form57& f = program.form;
+    saveWith({{1, "123"}});
+    const std::string plain = fileBytes("d.maze");
+    struct Loaded {
+        std::vector<std::string> record, messages;
+    };
+    const auto loadThroughThePanel = [&](const std::string& bytes) {
+        f.cellx1 = 7;
+        writeFileBytes("d.maze", bytes);
+        const std::vector<std::string> before = program.platform.messages();
+        f.ldrawing_Click();
+        f.ui.setControlText("loadbox", "  d.bmp");
+        f.loaddrawing(13);
+        const std::vector<std::string>& after = program.platform.messages();
+        return Loaded{recordTexts(f), {after.begin() + static_cast<long>(before.size()), after.end()}};
+    };
+    const Loaded expected = loadThroughThePanel(plain);
+    ASSERT_EQ(expected.record[0], "123");
+    const Loaded marked = loadThroughThePanel("\xEF\xBB\xBF" + plain);
+    EXPECT_EQ(marked.record, expected.record);
+    EXPECT_EQ(marked.messages, expected.messages);
+}
+
 }  // namespace
 }  // namespace tarnwick::test

@@ -117,6 +117,8 @@ TEST_F(PictureFiles, OtherKindsOfBmpLoad) {
 
     QImage mono(9, 2, QImage::Format_Mono);
     mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    // Qt's fill leaves each line's padding as allocated, and its writer writes it out.
+    std::fill(mono.bits(), mono.bits() + mono.sizeInBytes(), 0);
     mono.fill(1);
     mono.setPixel(8, 1, 0);
     ASSERT_TRUE(mono.save("mono.bmp", "BMP"));
@@ -182,6 +184,93 @@ TEST_F(PictureFiles, BadFilesAreRefused) {
     }
     EXPECT_FALSE(loadPictureFile("no-such-file.bmp"));
     EXPECT_TRUE(loadPictureFile("good.bmp"));
+}
+
+// The headers of an uncompressed BMP (`compression` 3: BI_BITFIELDS) of `size`
+// bytes, with an info header of `infoSize` bytes and the rows said to start at
+// `dataOffset`; every byte after the info header is filled, so that whatever a
+// reader takes for palette, masks or rows is there.
+std::string layoutFile(int width, int height, int bits, std::uint32_t compression, std::uint32_t infoSize,
+                       std::uint32_t dataOffset, std::size_t size) {
+    std::string bytes(size, '\0');
+    for (std::size_t i = 14 + infoSize; i < size; ++i) bytes[i] = static_cast<char>(i * 7 % 251);
+    bytes[0] = 'B', bytes[1] = 'M';
+    putLe32(bytes, 2, static_cast<std::uint32_t>(size));
+    putLe32(bytes, 10, dataOffset);
+    putLe32(bytes, 14, infoSize);
+    if (infoSize == 12) {  // the OS/2 core header: 16-bit sizes
+        bytes[18] = static_cast<char>(width), bytes[20] = static_cast<char>(height);
+        bytes[22] = 1, bytes[24] = static_cast<char>(bits);
+        return bytes;
+    }
+    putLe32(bytes, 18, static_cast<std::uint32_t>(width));
+    putLe32(bytes, 22, static_cast<std::uint32_t>(height));
+    bytes[26] = 1;  // planes
+    bytes[28] = static_cast<char>(bits);
+    putLe32(bytes, 30, compression);
+    return bytes;
+}
+
+// Red, green and blue masks of eight bits each, at `at`.
+void putMasks(std::string& bytes, std::size_t at) {
+    putLe32(bytes, at, 0xFF0000);
+    putLe32(bytes, at + 4, 0x00FF00);
+    putLe32(bytes, at + 8, 0x0000FF);
+}
+
+// The check that the rows fit counts from where Qt's reader starts them: past
+// the palette or the masks even when the data offset points inside them. A file
+// whose offset does is refused, so that every import of one file gives one
+// picture, never the memory the reader left where it ran out of rows.
+TEST_F(PictureFiles, RowsCountFromWhereTheReaderStartsThem) {
+    constexpr std::uint32_t rgb = 0, bitFields = 3;
+    std::string masksThere = layoutFile(80, 60, 32, bitFields, 40, 66, 66 + 80 * 60 * 4);
+    putMasks(masksThere, 54);
+    std::string masksInHeader = layoutFile(80, 60, 32, bitFields, 108, 122, 122 + 80 * 60 * 4);
+    std::fill(masksInHeader.begin() + 54, masksInHeader.begin() + 122, '\0');  // no alpha, no colour space
+    putMasks(masksInHeader, 54);
+    std::string fewColours = layoutFile(9, 4, 4, rgb, 40, 54 + 3 * 4, 54 + 3 * 4 + 4 * 8);
+    putLe32(fewColours, 46, 3);  // colours used
+    std::string deepWithColours = layoutFile(7, 3, 24, rgb, 40, 54, 54 + 3 * 24);
+    putLe32(deepWithColours, 46, 16);  // a palette is no part of a 24-bit picture
+    std::string gapBeforeRows = layoutFile(5, 5, 24, rgb, 40, 300, 300 + 5 * 16);
+    std::string bitFieldsShort = layoutFile(80, 60, 32, bitFields, 40, 66, 66 + 80 * 60 * 4 - 1);
+    putMasks(bitFieldsShort, 54);
+    const struct {
+        const char* what;
+        std::string bytes;
+        bool loads;
+    } cases[] = {
+        {"8 bits, offset inside the palette", layoutFile(100, 100, 8, rgb, 40, 54, 10'054), false},
+        {"32-bit bitfields, no masks before the offset", layoutFile(80, 60, 32, bitFields, 40, 54, 19'254), false},
+        {"offset inside the palette, every row after it", layoutFile(100, 100, 8, rgb, 40, 54, 1078 + 10'000), false},
+        {"offset 0", layoutFile(100, 100, 8, rgb, 40, 0, 1078 + 10'000), false},
+        {"offset inside the header", layoutFile(7, 3, 24, rgb, 40, 40, 54 + 3 * 24), false},
+        {"16-bit bitfields, offset inside the masks", layoutFile(8, 2, 16, bitFields, 40, 60, 66 + 2 * 16), false},
+        {"OS/2 header, offset inside its palette", layoutFile(8, 1, 1, rgb, 12, 30, 32 + 4), false},
+        {"bitfields, one byte short", bitFieldsShort, false},
+        {"8 bits after the whole palette", layoutFile(100, 100, 8, rgb, 40, 1078, 1078 + 10'000), true},
+        {"32-bit bitfields after the masks", masksThere, true},
+        {"32-bit bitfields, masks in a 108-byte header", masksInHeader, true},
+        {"4 bits after a palette of three colours", fewColours, true},
+        {"24 bits with colours used", deepWithColours, true},
+        {"rows after a gap", gapBeforeRows, true},
+        {"OS/2 header, three bytes a palette entry", layoutFile(8, 1, 1, rgb, 12, 32, 32 + 4), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBytes("layout.bmp", c.bytes);
+        const auto first = loadPictureFile("layout.bmp");
+        if (!c.loads) {
+            EXPECT_FALSE(first);
+            continue;
+        }
+        ASSERT_TRUE(first);
+        QImage byQt;
+        ASSERT_TRUE(byQt.loadFromData(QByteArray(c.bytes.data(), static_cast<qsizetype>(c.bytes.size())), "BMP"));
+        EXPECT_EQ(first, pictureOf(byQt));
+        EXPECT_EQ(loadPictureFile("layout.bmp"), first);
+    }
 }
 
 // A tiny run-length file whose header claims more pixels than any screen shows
@@ -312,6 +401,39 @@ TEST_F(PictureFiles, RandomRunsStayInsideThePicture) {
             ASSERT_NE(std::find(std::begin(paletteColours), std::end(paletteColours), pixel), std::end(paletteColours))
                 << "round " << round;
         ASSERT_EQ(loadPictureFile("random.bmp"), first) << "round " << round;
+    }
+}
+
+// Runs, absolute runs and jumps that reach past a row's end are cut there, in
+// one step each however long: a file of many short rows crowded with them gives
+// the picture of the same file without them.
+TEST_F(PictureFiles, RunsPastTheRowsEndAreCutWhole) {
+    constexpr int width = 3, height = 400, extras = 300;
+    for (const int bits : {8, 4}) {
+        SCOPED_TRACE(bits);
+        const unsigned char red = bits == 8 ? 1 : 0x11, blue = bits == 8 ? 2 : 0x22;
+        std::vector<unsigned char> plain, crowded;
+        for (int row = 0; row < height; ++row) {
+            const unsigned char first = row % 2 ? red : blue;
+            const std::vector<unsigned char> pixels = {width, first};
+            plain.insert(plain.end(), pixels.begin(), pixels.end());
+            crowded.insert(crowded.end(), pixels.begin(), pixels.end());
+            for (int i = 0; i < extras; ++i) {
+                const std::vector<unsigned char> past[] = {{255, blue}, {0, 254}, {0, 2, 255, 0}};
+                const std::vector<unsigned char>& extra = past[i % 3];
+                crowded.insert(crowded.end(), extra.begin(), extra.end());
+                // An absolute run's indices, padded to a whole number of words.
+                if (extra[0] == 0 && extra[1] == 254) crowded.insert(crowded.end(), bits == 8 ? 254 : 128, red);
+            }
+            for (auto* runs : {&plain, &crowded}) runs->insert(runs->end(), {0, 0});
+        }
+        writeBytes("plain.bmp", runLengthFile(width, height, bits, plain));
+        writeBytes("crowded.bmp", runLengthFile(width, height, bits, crowded));
+        const auto expected = loadPictureFile("plain.bmp");
+        ASSERT_TRUE(expected);
+        EXPECT_EQ(artOf(*expected)[0], height % 2 ? "bbb" : "rrr");
+        EXPECT_EQ(artOf(*expected)[1], height % 2 ? "rrr" : "bbb");
+        EXPECT_EQ(loadPictureFile("crowded.bmp"), expected);
     }
 }
 

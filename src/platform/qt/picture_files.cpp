@@ -22,7 +22,8 @@ constexpr int allocationLimitMb = 256;
 constexpr std::size_t maxFileBytes = std::size_t(allocationLimitMb) * 1024 * 1024;
 
 // Qt's reader fills a short file's missing rows with whatever it likes: an
-// uncompressed file must hold every row it promises.
+// uncompressed file must hold every row it promises, counted from the data
+// offset, where readBmpHeader has made sure the rows start.
 bool holdsEveryRow(const BmpHeader& header, std::size_t fileBytes) {
     if (header.compression != bmpUncompressed && header.compression != bmpBitFields) return true;  // Qt checks
     const std::int64_t rowBytes = (std::int64_t(header.width) * header.bitsPerPixel + 31) / 32 * 4;

@@ -98,8 +98,12 @@ void Form57::advancescan() {
 // A scan round costs a pass a cell of the window. Where the walker's reach is a
 // small part of the window (a small drawing in a large one) that would be most
 // of a make's passes, all with nothing to carve, so there the scan passes over
-// the cells out of reach, which it never waits on, in the same pass.
+// the cells out of reach, which it never waits on, in the same pass. Only once
+// the walker has gone a while without carving: while it carves, a 3d scan may
+// not yet see the cells it is about to open to an entry (at the first carve it
+// sees none), and a round that ran out at once would end making half done.
 void Form57::skipscanoutofreach() {
+    if (passeswithoutcarving < stretchlookpasses) return;
     while (scany <= areaheight && !walkercanreach(scanx, scany)) {
         const WalkerReach& r = walkerreach;
         if (r.reached * scanskipshare >= r.cols * r.rows) return;

@@ -37,6 +37,7 @@ void Form57::restartcarvingwatch() {
     passeswithoutcarving = 0;
     passespastfallback = 0;
     wandercredit = 0;
+    cellscarved = 0;
     nocarvablecellnear = false;
     carvinggivenup = false;
     givenupeverywhere = false;
@@ -53,6 +54,7 @@ void Form57::restartcarvingwatch() {
 void Form57::walkcarved() {
     if (mazekind == 2 && readiesapassedcell()) sweepmissedcell = true;
     spendwandercredit();
+    ++cellscarved;
     passeswithoutcarving = 0;
     passespastfallback = 0;
     nocarvablecellnear = false;

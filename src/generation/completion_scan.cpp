@@ -98,15 +98,18 @@ void Form57::advancescan() {
 // A scan round costs a pass a cell of the window. Where the walker's reach is a
 // small part of the window (a small drawing in a large one) that would be most
 // of a make's passes, all with nothing to carve, so there the scan passes over
-// the cells out of reach, which it never waits on, in the same pass. Only once
-// the walker has gone a while without carving: while it carves, a 3d scan may
-// not yet see the cells it is about to open to an entry (at the first carve it
-// sees none), and a round that ran out at once would end making half done.
+// the cells out of reach, which it never waits on, in the same pass. Only where
+// a round would cost more than a few passes for each cell carved so far, and
+// only once the walker has gone a while without carving: a 3d scan waits only
+// on cells open to an entry and so passes over some that the walker still
+// carves (by a tunnel, or once its passage is painted), and a round that ran
+// out at once would end making before it got to them.
 void Form57::skipscanoutofreach() {
     if (passeswithoutcarving < stretchlookpasses) return;
     while (scany <= areaheight && !walkercanreach(scanx, scany)) {
         const WalkerReach& r = walkerreach;
-        if (r.reached * scanskipshare >= r.cols * r.rows) return;
+        const long lattice = r.cols * r.rows;
+        if (r.reached * scanskipshare >= lattice || cellscarved * scanpassespercarve >= lattice) return;
         advancescan();
     }
 }

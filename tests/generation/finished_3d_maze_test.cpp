@@ -41,16 +41,6 @@ protected:
         EXPECT_EQ(form.shortunderpasses, c.longunderpasses ? 0 : 1);
     }
 
-    // The completion scan would still count this clean cell.
-    bool stillToCarve(LatticeCell c) {
-        const CellRect b = box(c);
-        form.scanx = b.x1;
-        form.scany = b.y1;
-        form.picturedrawing = 1;
-        form.finishmaking();
-        return form.scanx != b.x1 || form.scany != b.y1;
-    }
-
     // Every open lattice cell the walker can reach, unless the completion scan of
     // a 3d-maze passes it over.
     void expectEveryCellCarved(const std::function<bool(LatticeCell)>& reachable = [](LatticeCell) { return true; }) {

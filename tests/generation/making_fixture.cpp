@@ -69,6 +69,15 @@ void MakingTest::paintDrawing(const Drawing& d, long w) {
 
 CellRect MakingTest::box(LatticeCell c) const { return cellBox(wall + c.col * wall, wall + c.row * wall, wall, wall); }
 
+bool MakingTest::stillToCarve(LatticeCell c) {
+    const CellRect b = box(c);
+    form.scanx = b.x1;
+    form.scany = b.y1;
+    form.picturedrawing = 1;
+    form.finishmaking();
+    return form.scanx != b.x1 || form.scany != b.y1;
+}
+
 bool MakingTest::makeMaze(std::uint64_t passBudget) {
     platform.setPassBudget(platform.passes() + passBudget);
     try {

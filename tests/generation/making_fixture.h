@@ -46,6 +46,8 @@ protected:
     bool carved(LatticeCell cell) const;  // its box shows a passage colour
     bool opening(LatticeCell a, LatticeCell b) const;  // the grid line between two neighbours is passage
     std::vector<LatticeCell> drawingCells(char which) const;  // cells of the drawing with that character
+    // The completion scan would still wait on this clean cell.
+    bool stillToCarve(LatticeCell cell);
 
     TempWorkDir workDir;
     HeadlessProgram program;

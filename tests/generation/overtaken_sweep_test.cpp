@@ -19,15 +19,6 @@ protected:
         form.pathsize = 1;
         form.random.seed(seed);
     }
-    // The completion scan would still wait on this clean cell.
-    bool stillToCarve(LatticeCell c) {
-        const CellRect b = box(c);
-        form.scanx = b.x1;
-        form.scany = b.y1;
-        form.picturedrawing = 1;
-        form.finishmaking();
-        return form.scanx != b.x1 || form.scany != b.y1;
-    }
     void carve(LatticeCell c) {
         const CellRect b = box(c);
         form.canvas.fillBox(b.x1, b.y1, b.x2, b.y2, passage);

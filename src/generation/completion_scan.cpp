@@ -100,12 +100,12 @@ void Form57::advancescan() {
 // of a make's passes, all with nothing to carve, so there the scan passes over
 // the cells out of reach, which it never waits on, in the same pass. Only where
 // a round would cost more than a few passes for each cell carved so far, and
-// only once the walker has gone a while without carving: a 3d scan waits only
-// on cells open to an entry and so passes over some that the walker still
-// carves (by a tunnel, or once its passage is painted), and a round that ran
-// out at once would end making before it got to them.
+// only once the guide's search has found no cell the scan waits on near the
+// walker: the 3d kinds also carve cells the scan does not wait on (by a tunnel,
+// or once a passage beside them is painted), and a round that ran out at once
+// would end making before the walker got to them.
 void Form57::skipscanoutofreach() {
-    if (passeswithoutcarving < stretchlookpasses) return;
+    if (!nocarvablecellnear) return;
     while (scany <= areaheight && !walkercanreach(scanx, scany)) {
         const WalkerReach& r = walkerreach;
         const long lattice = r.cols * r.rows;

@@ -69,26 +69,26 @@ TEST_F(CompletionScan, PassesOverAPipeCellBehindUncleanMiddleCells) {
 }
 
 // A sweep takes a pass a position of the surface; where the drawing is a small
-// part of it and the walker has stopped carving, the positions out of its reach
-// are passed over at once.
+// part of it and no cell to carve is left near the walker, the positions out of
+// its reach are passed over at once.
 TEST_F(CompletionScan, ASweepWithoutACellToCarveEndsMaking) {
     const Drawing whole(15, std::string(19, '.')), small{"S.....", "......", "......", ".....F"};
     const struct {
         const Drawing* drawing;
-        std::uint64_t passesWithoutCarving;
+        bool nothingNear;
         long passes;
     } cases[] = {
-        {&whole, Form57::stretchlookpasses, 20 * 16 - 1},  // every position from (1, 1) with step 10
-        {&small, Form57::stretchlookpasses, 6 * 4},        // from (1, 1) to each cell of the drawing, and out
-        {&small, 0, 20 * 16 - 1},                          // the walker carving
+        {&whole, true, 20 * 16 - 1},  // every position from (1, 1) with step 10
+        {&small, true, 6 * 4},        // from (1, 1) to each cell of the drawing, and out
+        {&small, false, 20 * 16 - 1},  // the walker still at work
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.drawing->size()) + " rows, " + std::to_string(c.passesWithoutCarving) +
-                     " passes without carving");
+        SCOPED_TRACE(std::to_string(c.drawing->size()) + (c.nothingNear ? " rows, nothing near" : " rows"));
         paintDrawing(*c.drawing);
         form.picturedrawing = 1;
         form.walkerreach.stale = true;  // as a repainted picture makes it
-        form.passeswithoutcarving = c.passesWithoutCarving;
+        form.walkercanreach(1, 1);  // the reach up to date, as the guide's search leaves it
+        form.nocarvablecellnear = c.nothingNear;
         for (long row = 0; row < static_cast<long>(c.drawing->size()); ++row)
             for (long col = 0; col < static_cast<long>((*c.drawing)[0].size()); ++col) carve({col, row});
         form.scanx = 1;

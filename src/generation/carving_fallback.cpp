@@ -21,9 +21,9 @@ std::uint64_t Form57::latticecells() const {
     return latticecellsmemo.cells;
 }
 
-// Before making ends the walker travels the maze in search of its last clean
-// cells, so a stretch without carving grows with the lattice. Ordinary makes
-// measured stay below 40 passes a cell of the window's lattice.
+// Without a lattice of the walker's own to measure ways on (walkstretchcheck),
+// a stretch without carving is measured against the window's lattice: the
+// walker may travel all of it in search of its last clean cells.
 std::uint64_t Form57::carvingfallbackbound() const {
     const std::uint64_t perCell = steeringfallbackused             ? carvingfallbackagainpassespercell
                                   : patterncarvedsides != allSides ? carvingfallbackmissingpassespercell
@@ -97,6 +97,10 @@ void Form57::walkcarvingcheck() {
     startsteeringfallback();
 }
 
+// The stretch may last a few passes for each step of the way to the nearest
+// cell the scan waits on, plus the credit earlier carves put by; then the
+// guide takes the walker there. In the sweep's runs a carved cell costs at
+// most about 100 passes to placing, in every kind and window size.
 void Form57::walkstretchcheck() {
     if (++passeswithoutcarving < stretchlookpasses) return;
     if (passeswithoutcarving == stretchlookpasses) {

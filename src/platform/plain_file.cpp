@@ -19,6 +19,11 @@
 
 namespace tarnwick {
 
+std::string directoryPart(const std::string& name) {
+    const std::size_t slash = name.rfind('/');
+    return slash == std::string::npos ? "" : name.substr(0, slash + 1);
+}
+
 namespace {
 
 bool isRegular(int fd) {
@@ -58,11 +63,6 @@ FileHandle openChecked(const std::string& name, int flags, mode_t bits = 0666) {
 constexpr char temporaryPrefix[] = ".tarnwick-";
 constexpr std::size_t temporaryTagSize = 6;
 
-// "dir/" for "dir/name", empty for a name in the current directory.
-std::string directoryPart(const std::string& name) {
-    const std::size_t slash = name.rfind('/');
-    return slash == std::string::npos ? "" : name.substr(0, slash + 1);
-}
 
 bool sameInode(const struct stat& one, const struct stat& other) {
     return one.st_dev == other.st_dev && one.st_ino == other.st_ino;

@@ -48,6 +48,9 @@ FileHandle createTemporaryBeside(const std::string& target, std::string& name);
 // the first one is closed.
 FileHandle shareLock(const FileHandle& file);
 
+// "dir/" for "dir/name", empty for a name in the current directory.
+std::string directoryPart(const std::string& name);
+
 // True when the last part of `name` is a name createTemporaryBeside gives:
 // ".tarnwick-" and six letters or digits, and nothing else.
 bool isTemporaryName(const std::string& name);

@@ -37,12 +37,7 @@ struct Journal {
     bool back = false;
 };
 
-std::string directoryOf(const std::string& name) {
-    const std::size_t slash = name.rfind('/');
-    return slash == std::string::npos ? "" : name.substr(0, slash + 1);
-}
-
-std::string lastPart(const std::string& name) { return name.substr(directoryOf(name).size()); }
+std::string lastPart(const std::string& name) { return name.substr(directoryPart(name).size()); }
 
 bool isPlainTarget(const std::string& name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
@@ -203,11 +198,11 @@ bool replaceTogether(const std::vector<Replacement>& replacements) {
         return false;
     };
     if (replacements.empty()) return true;
-    const std::string directory = directoryOf(replacements.front().target);
+    const std::string directory = directoryPart(replacements.front().target);
     std::vector<Move> moves;
     std::vector<FileHandle> earlier;
     for (const Replacement& r : replacements) {
-        if (directoryOf(r.temporary) != directory || directoryOf(r.target) != directory ||
+        if (directoryPart(r.temporary) != directory || directoryPart(r.target) != directory ||
             !isTemporaryName(r.temporary) || !isPlainTarget(lastPart(r.target)) ||
             r.target.find('\n') != std::string::npos || existsAsNonRegular(r.target))
             return giveUp();

@@ -38,25 +38,24 @@ bool Form57::walkerguidepath() {
     g.searched = 0;
     const long from = walkerguidecell(cellx1, celly1);
     if (from < 0) return false;
-    // The search's marks live beside the guide and are wiped cell by cell
-    // afterwards, so a near cell costs no pass over the whole lattice.
+    // The search's marks live beside the guide and hold only for the search
+    // that wrote them, so a near cell costs no pass over the whole lattice.
     const std::size_t count = static_cast<std::size_t>(r.cols * r.rows);
-    if (g.known.size() != count) {
-        g.known.assign(count, -1);
-        g.parent.assign(count, -2);
+    if (g.marks.size() != count || ++g.search == 0) {
+        g.marks.assign(count, {});
+        g.search = 1;
     }
-    std::vector<std::int8_t>& known = g.known;
-    std::vector<long>& parent = g.parent;
-    std::vector<std::size_t>& touched = g.touched;
+    auto mark = [&](std::size_t at) -> GuideMark& {
+        GuideMark& m = g.marks[at];
+        if (m.search != g.search) m = {g.search, -1, -2};
+        return m;
+    };
     const long finish = walkerguidecell(finishx1, finishy1);
     auto kindAt = [&](long i, long j) -> int {
         if (i < 0 || j < 0 || i >= r.cols || j >= r.rows) return 0;
-        const std::size_t at = static_cast<std::size_t>(j * r.cols + i);
-        if (known[at] < 0) {
-            known[at] = static_cast<std::int8_t>(walkercellkind(i, j));
-            if (parent[at] == -2) touched.push_back(at);
-        }
-        return known[at];
+        GuideMark& m = mark(static_cast<std::size_t>(j * r.cols + i));
+        if (m.kind < 0) m.kind = static_cast<std::int8_t>(walkercellkind(i, j));
+        return m.kind;
     };
     auto standsOn = [&](long i, long j) { return kindAt(i, j) == 2 && j * r.cols + i != finish; };
     const long keptcount = testcount;
@@ -87,12 +86,8 @@ bool Form57::walkerguidepath() {
     };
     static constexpr long dirs[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
     std::deque<long> todo{from};
-    auto reach = [&](long cell, long by) {
-        const std::size_t at = static_cast<std::size_t>(cell);
-        if (parent[at] == -2 && known[at] < 0) touched.push_back(at);
-        parent[at] = by;
-    };
-    reach(from, -1);
+    auto parent = [&](long cell) -> long& { return mark(static_cast<std::size_t>(cell)).parent; };
+    parent(from) = -1;
     long found = -1;
     while (!todo.empty() && found < 0) {
         const long c = todo.front();
@@ -100,8 +95,8 @@ bool Form57::walkerguidepath() {
         ++g.searched;
         for (const auto& d : dirs) {
             const long next = landing(c % r.cols, c / r.cols, d);
-            if (next < 0 || parent[static_cast<std::size_t>(next)] != -2) continue;
-            reach(next, c);
+            if (next < 0 || parent(next) != -2) continue;
+            parent(next) = c;
             if (!standsOn(next % r.cols, next / r.cols)) {
                 found = next;
                 break;
@@ -110,13 +105,9 @@ bool Form57::walkerguidepath() {
         }
     }
     testcount = keptcount;
-    if (found >= 0) {
-        for (long c = found; c != -1; c = parent[static_cast<std::size_t>(c)]) g.path.push_back(c);
-        std::reverse(g.path.begin(), g.path.end());
-    }
-    for (const std::size_t at : touched) known[at] = -1, parent[at] = -2;
-    touched.clear();
     if (found < 0) return false;
+    for (long c = found; c != -1; c = parent(c)) g.path.push_back(c);
+    std::reverse(g.path.begin(), g.path.end());
     g.targetx = r.originx + found % r.cols * r.step;
     g.targety = r.originy + found / r.cols * r.step;
     return true;

@@ -57,7 +57,8 @@ const Case cases[] = {
     {"property", 2'000'000, bench::propertyRate, true, "mazes/s"},
     {"fuzz", 4'000'000, bench::fuzzRate, true, "mazefiles/s"},
     // The passes are the bound a lattice cell of each stage.
-    {"sweep", 16'384, bench::sweepFaults, true, "stalls, runs over 150 passes a carved cell, cells left clean"},
+    {"sweep", 16'384, bench::sweepFaults, true,
+     "faults (stalls, runs over 150 passes a carved cell, give-ups, unmade mazes solved, cells left clean)"},
     {"goals", 20'000'000, bench::goalsTable, true, "s (window, 1920x1080 regular make + solve)"},
     {"peak-memory/window/1280x1024", 20'000'000,
      [](std::uint64_t budget) { return bench::peakMemoryOfMakeAndSolve(true, 1280, 1024, budget); }, true, "MB"},

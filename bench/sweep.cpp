@@ -114,7 +114,7 @@ struct Tally {
         std::fflush(stdout);
     }
 
-    long faults() const { return stalls + overCost + lastResorts + (cleanIsFault ? reachedClean : 0); }
+    long faults() const { return stalls + overCost + lastResorts + onNothing + (cleanIsFault ? reachedClean : 0); }
 };
 
 // The thin-stroke drawings at wall size 5 in each kind, three seeds at each size.

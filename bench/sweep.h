@@ -16,7 +16,8 @@ namespace tarnwick::bench {
 // passes to placing a carved cell with the runs over 150, and the cells a walk
 // reaches that making left clean (a fault in a regular maze only); then the
 // time each part took. Returns the stalls, runs over 150, makes that gave up
-// clean cells and regular mazes' cells left clean together (the goal is 0).
+// clean cells, solves of a maze with nothing carved and regular mazes' cells
+// left clean together (the goal is 0).
 double sweepFaults(std::uint64_t passesPerCell);
 
 }  // namespace tarnwick::bench

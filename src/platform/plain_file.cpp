@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <random>
 #include <set>
+#include <string_view>
 #include <vector>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -61,6 +62,9 @@ FileHandle openChecked(const std::string& name, int flags, mode_t bits = 0666) {
 }
 
 constexpr char temporaryPrefix[] = ".tarnwick-";
+// A user's earlier file while a save replaces it: another user's start, which
+// cannot read the save's journal, must never take it for a leftover of its own.
+constexpr char keptPrefix[] = ".tarnwick-kept-";
 constexpr std::size_t temporaryTagSize = 6;
 
 
@@ -174,18 +178,23 @@ FileHandle createTemporaryBeside(const std::string& target, std::string& name) {
 
 FileHandle shareLock(const FileHandle& file) { return FileHandle(::fcntl(file.fd(), F_DUPFD_CLOEXEC, 0)); }
 
-bool isTemporaryName(const std::string& name) {
+// True when the last part of `name` is `prefix` and a tag, and nothing else.
+static bool isTaggedName(const std::string& name, std::string_view prefix) {
     const std::string tail = name.substr(directoryPart(name).size());
-    constexpr std::size_t prefixSize = sizeof temporaryPrefix - 1;
-    if (tail.size() != prefixSize + temporaryTagSize || tail.rfind(temporaryPrefix, 0) != 0) return false;
+    if (tail.size() != prefix.size() + temporaryTagSize || tail.rfind(prefix, 0) != 0) return false;
     // A user's "NAME.bmp" may be as long: a tag has no dot.
-    return std::all_of(tail.begin() + prefixSize, tail.end(), [](unsigned char c) { return std::isalnum(c); });
+    return std::all_of(tail.begin() + static_cast<long>(prefix.size()), tail.end(),
+                       [](unsigned char c) { return std::isalnum(c); });
 }
 
-std::string freeTemporaryName(const std::string& target) {
+bool isTemporaryName(const std::string& name) { return isTaggedName(name, temporaryPrefix); }
+
+bool isKeptName(const std::string& name) { return isTaggedName(name, keptPrefix); }
+
+std::string freeKeptName(const std::string& target) {
     const std::string directory = directoryPart(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string candidate = directory + temporaryPrefix + randomTag();
+        const std::string candidate = directory + keptPrefix + randomTag();
         if (nameIsFree(candidate)) return candidate;
     }
     return {};

@@ -55,9 +55,13 @@ std::string directoryPart(const std::string& name);
 // ".tarnwick-" and six letters or digits, and nothing else.
 bool isTemporaryName(const std::string& name);
 
-// A temporary's name beside `target` that nothing has at the moment; empty when
-// a hundred draws all met a name.
-std::string freeTemporaryName(const std::string& target);
+// The name a save keeps a user's earlier file under while it replaces it:
+// ".tarnwick-kept-" and six letters or digits. Only the save's journal puts
+// such a file back or removes it; the start-up clean-up never does.
+bool isKeptName(const std::string& name);
+// Such a name beside `target` that nothing has at the moment; empty when a
+// hundred draws all met a name.
+std::string freeKeptName(const std::string& target);
 
 // Opens an existing temporary of this process's making to write it again from
 // its start, through a descriptor of its own: its maker keeps holding the lock.

@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string_view>
 
@@ -14,12 +16,12 @@ namespace tarnwick {
 
 namespace {
 
-// The journal: this heading, then three lines for each file (its temporary,
-// its target, and the name its earlier file is set aside under, empty when
-// there was none or for the last file), then "end". A save that turned back
-// adds "back", so that a later start turns back as well instead of finishing
-// what the save had begun to undo. Names are without their directory: the
-// journal lies beside them.
+// The journal: this heading, then four lines for each file (its temporary,
+// its target, the name its earlier file is set aside under, empty when there
+// was none or for the last file, and what the new and the earlier file hold:
+// see contentOf), then "end". A save that turned back adds "back", so that a
+// later start turns back as well instead of finishing what the save had begun
+// to undo. Names are without their directory: the journal lies beside them.
 constexpr std::string_view heading = "tarnwick replaces\n";
 constexpr std::string_view endLine = "end";
 constexpr std::string_view backLine = "back";
@@ -29,7 +31,31 @@ struct Move {
     std::string temporary;
     std::string target;
     std::string aside;
+    std::string newContent, earlierContent;  // see contentOf; the earlier one empty when there was none
 };
+
+// What a regular file holds, as its size and a hash of its bytes; empty for
+// no such file. Unlike the file's number on the disk, it stays when a stick is
+// mounted again.
+std::string contentOf(const std::string& name) {
+    const FileHandle file(::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat info {};
+    if (!file || ::fstat(file.fd(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
+    std::uint64_t hash = 14695981039346656037ull, size = 0;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(file.fd(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return {};
+        if (n == 0) break;
+        size += static_cast<std::uint64_t>(n);
+        for (ssize_t i = 0; i < n; ++i) hash = (hash ^ static_cast<unsigned char>(buffer[i])) * 1099511628211ull;
+    }
+    char text[48];
+    std::snprintf(text, sizeof text, "%llx.%016llx", static_cast<unsigned long long>(size),
+                  static_cast<unsigned long long>(hash));
+    return text;
+}
 
 struct Journal {
     std::vector<Move> moves;
@@ -41,13 +67,14 @@ std::string lastPart(const std::string& name) { return name.substr(directoryPart
 
 bool isPlainTarget(const std::string& name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
-           !isTemporaryName(name);
+           !isTemporaryName(name) && !isKeptName(name);
 }
 
 std::string journalText(const std::vector<Move>& moves) {
     std::string text(heading);
     for (const Move& m : moves)
-        text += lastPart(m.temporary) + "\n" + lastPart(m.target) + "\n" + lastPart(m.aside) + "\n";
+        text += lastPart(m.temporary) + "\n" + lastPart(m.target) + "\n" + lastPart(m.aside) + "\n" + m.newContent +
+                " " + m.earlierContent + "\n";
     return text + std::string(endLine) + "\n";
 }
 
@@ -61,11 +88,14 @@ std::optional<Journal> readJournal(std::string_view text, const std::string& dir
         lines.emplace_back(text.substr(0, end));
     Journal journal;
     std::size_t at = 0;
-    for (; at + 3 <= lines.size() && lines[at] != endLine; at += 3) {
+    for (; at + 4 <= lines.size() && lines[at] != endLine; at += 4) {
         const std::string &temporary = lines[at], &target = lines[at + 1], &aside = lines[at + 2];
-        if (!isTemporaryName(temporary) || !isPlainTarget(target) || (!aside.empty() && !isTemporaryName(aside)))
+        const std::size_t space = lines[at + 3].find(' ');
+        if (!isTemporaryName(temporary) || !isPlainTarget(target) || (!aside.empty() && !isKeptName(aside)) ||
+            space == std::string::npos)
             return Journal{};  // not one this program wrote: a leftover like any other
-        journal.moves.push_back({directory + temporary, directory + target, aside.empty() ? "" : directory + aside});
+        journal.moves.push_back({directory + temporary, directory + target, aside.empty() ? "" : directory + aside,
+                                 lines[at + 3].substr(0, space), lines[at + 3].substr(space + 1)});
     }
     journal.complete = at < lines.size() && lines[at] == endLine && !journal.moves.empty();
     journal.back = journal.complete && at + 1 < lines.size() && lines[at + 1] == backLine;
@@ -169,13 +199,41 @@ bool lockIfThere(const std::string& name, std::vector<FileHandle>& held) {
     return true;
 }
 
+// Where a file of a left journal stands: its new file still waiting under its
+// temporary name, in place, or the earlier one back; or neither, when a later
+// save (another run's, perhaps another user's) has put its own file there.
+enum class Standing { Waiting, Placed, Back, Overtaken };
+
+Standing standingOf(const Move& m) {
+    const std::string temporary = contentOf(m.temporary), target = contentOf(m.target);
+    const bool earlierThere = target == m.earlierContent ||
+                              (target.empty() && !m.aside.empty() && contentOf(m.aside) == m.earlierContent);
+    if (!temporary.empty()) return temporary == m.newContent && earlierThere ? Standing::Waiting : Standing::Overtaken;
+    if (target == m.newContent) return Standing::Placed;
+    return target == m.earlierContent ? Standing::Back : Standing::Overtaken;
+}
+
 // A left journal is settled only with every file it names held, as its save
-// held them.
-bool settleLeft(const Journal& journal, const std::string& journalName) {
+// held them, and only while its names hold what it left there: a journal that
+// a later save overtook gives up, so that the later pair stays whole. Its new
+// files that never took their names go with it; a file it set aside stays.
+bool settleLeft(Journal journal, const std::string& journalName) {
     std::vector<FileHandle> held;
     for (const Move& m : journal.moves) {
         if (!lockIfThere(m.temporary, held) || !lockIfThere(m.aside, held)) return false;
         if (!m.aside.empty() && !lockIfThere(m.target, held)) return false;
+    }
+    bool overtaken = false;
+    for (const Move& m : journal.moves) {
+        const Standing standing = standingOf(m);
+        overtaken = overtaken || standing == Standing::Overtaken;
+        journal.back = journal.back || standing == Standing::Back;
+    }
+    if (overtaken) {
+        for (const Move& m : journal.moves)
+            if (contentOf(m.temporary) == m.newContent) removeFile(m.temporary);
+        removeFile(journalName);
+        return true;
     }
     // Settled is settled, whichever way: only one that stays keeps its names.
     settle(journal, journalName);
@@ -206,9 +264,10 @@ bool replaceTogether(const std::vector<Replacement>& replacements) {
             !isTemporaryName(r.temporary) || !isPlainTarget(lastPart(r.target)) ||
             r.target.find('\n') != std::string::npos || existsAsNonRegular(r.target))
             return giveUp();
-        Move m{r.temporary, r.target, ""};
+        Move m{r.temporary, r.target, "", contentOf(r.temporary), contentOf(r.target)};
+        if (m.newContent.empty()) return giveUp();
         if (&r != &replacements.back() && present(r.target)) {
-            m.aside = freeTemporaryName(r.target);
+            m.aside = freeKeptName(r.target);
             if (m.aside.empty() || !lockIfThere(r.target, earlier)) return giveUp();
         }
         moves.push_back(std::move(m));

@@ -537,6 +537,39 @@ TEST_F(StoppedSaves, AKilledSaveLeavesAWholePairAfterTheNextStart) {
     });
 }
 
+// A kill before any step of a save, then a later save of the same name (by
+// another run, or another user, before any start settled the first): the next
+// start leaves the later pair whole. A copy the killed save set aside of the
+// earlier picture may stay beside it, never anything else of that save.
+TEST_F(StoppedSaves, AKilledSaveThatALaterSaveOvertookLeavesTheLaterPair) {
+    const auto saveAgain = [&](long colour, long passage) {
+        program.form.canvas.fillBox(0, 0, 49, 49, colour);
+        program.form.passagecolors.set(1, passage);
+        save();
+    };
+    saveAgain(0x0000FF, 0x111111);
+    const Pair latest = pairOf("castle");
+    ASSERT_NE(latest, later);
+    forEachStart([&](const Pair& before) {
+        bool whole = false;
+        for (int step = 1; !whole && step < 100; ++step) {
+            SCOPED_TRACE("save killed before step " + std::to_string(step));
+            putPair("castle", before);
+            whole = killedBeforeStep(step, [&] { saveAgain(0x00FF00, 0x654321); });
+            saveAgain(0x0000FF, 0x111111);
+            removeLeftoverTemporaries(".");
+            EXPECT_EQ(pairOf("castle"), latest);
+            for (const auto& entry : fs::directory_iterator(".")) {
+                const std::string name = entry.path().filename().string();
+                if (name.rfind(".tarnwick-", 0) != 0) continue;
+                EXPECT_TRUE(isKeptName(name)) << name << " left";
+                EXPECT_EQ(fileBytes(name), before.picture) << name;
+                fs::remove(entry.path());
+            }
+        }
+    });
+}
+
 // Another run that starts before any step of a save (a clean-up in a process
 // of its own) removes nothing of it: the save ends whole, told nothing.
 TEST_F(StoppedSaves, AStartBesideARunningSaveRemovesNothingOfIt) {
@@ -563,12 +596,14 @@ TEST_F(StoppedSaves, AStartBesideARunningSaveRemovesNothingOfIt) {
 }
 
 // The clean-up leaves alone whatever is not the running user's own leftover:
-// another user's file of a temporary's name (where one can be had), and a
-// user's drawing whose name only looks like one.
+// another user's file of a temporary's name (where one can be had), a user's
+// drawing whose name only looks like one, and a copy a save set aside, which
+// may be another user's file (only the save's journal settles it).
 TEST_F(ReplacedFiles, ACleanUpLeavesWhatIsNotItsOwn) {
     writeFileBytes(".tarnwick-AB.bmp", "a drawing named .tarnwick-AB");
     writeFileBytes(".tarnwick-A.maze", "its settings");
     writeFileBytes(".tarnwick-Mine01", "left by a run of this user");
+    writeFileBytes(".tarnwick-kept-Mine02", "a user's earlier picture that a killed save set aside");
     const bool root = ::geteuid() == 0;
     if (root) {
         writeFileBytes(".tarnwick-Other1", "someone else's");
@@ -578,6 +613,7 @@ TEST_F(ReplacedFiles, ACleanUpLeavesWhatIsNotItsOwn) {
     EXPECT_EQ(fileBytes(".tarnwick-AB.bmp"), "a drawing named .tarnwick-AB");
     EXPECT_EQ(fileBytes(".tarnwick-A.maze"), "its settings");
     EXPECT_FALSE(fs::exists(".tarnwick-Mine01"));
+    EXPECT_EQ(fileBytes(".tarnwick-kept-Mine02"), "a user's earlier picture that a killed save set aside");
     if (!root) GTEST_SKIP() << "only root can give a file to another user";
     EXPECT_EQ(fileBytes(".tarnwick-Other1"), "someone else's");
 }

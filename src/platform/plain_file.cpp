@@ -16,6 +16,7 @@
 #include <vector>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace tarnwick {
@@ -279,6 +280,23 @@ FileHandle openReplacementWithContent(const std::string& target, std::string& na
     return file;
 }
 
+// The old file's access list, whose entries for named users and groups its
+// bits do not carry: without it a user the list shuts out could read the new
+// file. Set before the bits, which then bound it as they did the old file.
+// True where there is none, or the file system keeps none.
+static bool keepAccessList(int fd, const std::string& file) {
+    constexpr const char* key = "system.posix_acl_access";
+    std::vector<char> list(512);
+    ssize_t size = ::getxattr(file.c_str(), key, list.data(), list.size());
+    if (size < 0 && errno == ERANGE) {
+        size = ::getxattr(file.c_str(), key, nullptr, 0);
+        if (size > 0) list.resize(static_cast<std::size_t>(size));
+        size = size > 0 ? ::getxattr(file.c_str(), key, list.data(), list.size()) : size;
+    }
+    if (size < 0) return errno == ENODATA || errno == ENOTSUP;
+    return size == 0 || ::fsetxattr(fd, key, list.data(), static_cast<std::size_t>(size), 0) == 0;
+}
+
 bool readyToReplace(int fd, const std::string& target, Flush flush) {
     struct stat old {};
     mode_t bits = 0666 & ~creationMask();
@@ -288,10 +306,12 @@ bool readyToReplace(int fd, const std::string& target, Flush flush) {
         // does not map. The file then stays as it was made.
         if (::fchown(fd, old.st_uid, old.st_gid) != 0) (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
         bits = keptBits(fd, old);
+        if (!keepAccessList(fd, target)) return false;
     } else if (S_ISLNK(old.st_mode) && ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
         // The link is replaced, its file left to its owner: the new file is the
         // saver's, as private as the one the link led to.
         bits = keptBits(fd, old);
+        if (!keepAccessList(fd, target)) return false;
     }
     // After the owner: a change of owner clears the set-id bits.
     if (::fchmod(fd, bits) != 0) return false;

@@ -10,8 +10,10 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include <array>
 #include <csignal>
 #include <cstdio>
 
@@ -116,6 +118,45 @@ TEST_F(ReplacedFiles, AReplacedFileKeepsItsPermissions) {
         fs::remove(w.file);
     }
     EXPECT_EQ(savingTemporariesIn("."), 0);
+}
+
+// An access list as the kernel keeps it: version 2, then (tag, permissions,
+// id) entries in order of tag and id.
+std::string accessList(std::initializer_list<std::array<std::uint32_t, 3>> entries) {
+    std::string bytes;
+    const auto put = [&](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    put(2, 4);
+    for (const auto& [tag, permissions, id] : entries) put(tag, 2), put(permissions, 2), put(id, 4);
+    return bytes;
+}
+
+std::string accessListOf(const std::string& file) {
+    std::string list(512, '\0');
+    const ssize_t size = ::getxattr(file.c_str(), "system.posix_acl_access", list.data(), list.size());
+    list.resize(size > 0 ? static_cast<std::size_t>(size) : 0);
+    return list;
+}
+
+// An access list that shuts one user out of a file everyone else may read
+// holds for the file that replaces it.
+TEST_F(ReplacedFiles, AReplacedFileKeepsItsAccessList) {
+    constexpr std::uint32_t userObj = 0x01, user = 0x02, groupObj = 0x04, mask = 0x10, other = 0x20, none = ~0u;
+    const std::string list = accessList(
+        {{userObj, 6, none}, {user, 0, nobody}, {groupObj, 4, none}, {mask, 4, none}, {other, 4, none}});
+    for (const Writer& w : writers) {
+        SCOPED_TRACE(w.what);
+        writeFileBytes(w.file, "earlier");
+        ASSERT_EQ(::chmod(w.file, 0644), 0);
+        if (::setxattr(w.file, "system.posix_acl_access", list.data(), list.size(), 0) != 0)
+            GTEST_SKIP() << "no access lists on this file system";
+        EXPECT_TRUE(w.write(program.form));
+        EXPECT_NE(fileBytes(w.file), "earlier");
+        EXPECT_EQ(accessListOf(w.file), list);
+        EXPECT_EQ(permissionsOf(w.file), 0644u);
+        fs::remove(w.file);
+    }
 }
 
 // Runs `check` in a child process after `become` made it someone else; what
